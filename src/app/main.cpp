@@ -1,0 +1,25 @@
+// main.cpp: the entry point: fills the scene, opens the window, registers the handlers, runs GLUT.
+#include <GL/freeglut.h>
+
+#include "app/scene_state.h"
+#include "input/keyboard.h"
+#include "input/mouse.h"
+#include "render/display.h"
+
+int main(int argc, char** argv) {
+    scene.controlPoints = START_CONTROL_POINTS;
+    // GLUT takes its own options (-geometry, -display, ...) from the command line and
+    // reports by itself when there is no display to open.
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
+    glutInitWindowSize(800, 800);
+    glutCreateWindow("Quillmark");
+    glClearColor(1, 1, 1, 1);
+    glutMouseFunc(onMouse);
+    glutMotionFunc(onMotion);
+    glutSpecialFunc(onSpecialKey);
+    glutKeyboardFunc(onKeyboard);
+    glutDisplayFunc(display);
+    glutMainLoop();
+    return 0;
+}

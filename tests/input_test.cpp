@@ -1,0 +1,2 @@
+// input_test.cpp: mouse and key handlers.
+#include <gtest/gtest.h>

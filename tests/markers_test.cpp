@@ -1,0 +1,2 @@
+// markers_test.cpp: the self-crossing pass.
+#include <gtest/gtest.h>
