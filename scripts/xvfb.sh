@@ -6,7 +6,9 @@ start_xvfb() {
   local fifo
   fifo="$(mktemp -u)"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  # -noreset: a client that disconnects early (a window probe) must not reset the server
+  # under the program that is still starting.
+  Xvfb -displayfd 3 -screen 0 1024x1024x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   local number
   read -r number <"$fifo"

@@ -1,12 +1,17 @@
-// main.cpp: the entry point: fills the scene, opens the window, registers the handlers, runs GLUT.
+// main.cpp: the entry point: answers --help/--version, else fills the scene, opens the window, runs GLUT.
 #include <GL/freeglut.h>
 
+#include <optional>
+
 #include "app/scene_state.h"
+#include "app/usage.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
 #include "render/display.h"
 
 int main(int argc, char** argv) {
+    // --help and --version are answered before GLUT sees the command line: they need no display.
+    if (const std::optional<int> status = answerInfoOption(argc, argv)) return *status;
     scene.controlPoints = START_CONTROL_POINTS;
     // GLUT takes its own options (-geometry, -display, ...) from the command line and
     // reports by itself when there is no display to open.

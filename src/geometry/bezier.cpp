@@ -22,7 +22,12 @@ Point2d bezierDerivative(const ControlPoints& p, double t) {
             (p[1].y - p[0].y) * 3 * s2 + (p[2].y - p[1].y) * 6 * s * t + (p[3].y - p[2].y) * 3 * t * t};
 }
 
-Point2d wavePoint(const ControlPoints& p, const WaveShape& wave, double t) {
+namespace {
+
+// The wave point at t, taking the curve point from curvePointAt() only once the derivative is
+// known not to vanish.
+template <class CurvePointAt>
+Point2d waveThrough(const ControlPoints& p, const WaveShape& wave, double t, CurvePointAt curvePointAt) {
     const Point2d d = bezierDerivative(p, t);
     const double length = std::sqrt(d.y * d.y + d.x * d.x);
     // No direction, no normal: report it and hand back a point far outside the window.
@@ -32,7 +37,17 @@ Point2d wavePoint(const ControlPoints& p, const WaveShape& wave, double t) {
         return NO_INTERSECTION;
     }
     const Point2d normal{-(d.y / length), d.x / length};
-    const Point2d b = bezierPoint(p, t);
+    const Point2d b = curvePointAt();
     const double s = std::sin(wave.pi * wave.count * t);
     return {normal.x * s * wave.amplitude + b.x, normal.y * s * wave.amplitude + b.y};
+}
+
+}  // namespace
+
+Point2d wavePoint(const ControlPoints& p, const WaveShape& wave, double t) {
+    return waveThrough(p, wave, t, [&] { return bezierPoint(p, t); });
+}
+
+Point2d wavePointOnCurve(const ControlPoints& p, const WaveShape& wave, double t, const Point2d& curvePoint) {
+    return waveThrough(p, wave, t, [&] { return curvePoint; });
 }

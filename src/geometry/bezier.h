@@ -24,3 +24,7 @@ Point2d bezierDerivative(const ControlPoints& p, double t);
 // B(t) moved along the unit normal by amplitude * sin(pi * count * t). Where the
 // derivative has length 0 it prints a warning line to stdout and gives NO_INTERSECTION.
 Point2d wavePoint(const ControlPoints& p, const WaveShape& wave, double t);
+
+// wavePoint(p, wave, t) for a caller that already holds curvePoint = bezierPoint(p, t): the same
+// point to the bit and the same warning line, without evaluating the curve again.
+Point2d wavePointOnCurve(const ControlPoints& p, const WaveShape& wave, double t, const Point2d& curvePoint);

@@ -3,7 +3,11 @@
 
 #include <GL/freeglut.h>
 
+#include <cstddef>
+#include <vector>
+
 #include "app/scene_state.h"
+#include "geometry/curve_samples.h"
 #include "render/markers.h"
 
 void emitVertex(const Point2d& p, double zoom) {
@@ -12,26 +16,21 @@ void emitVertex(const Point2d& p, double zoom) {
 
 namespace {
 
-// Both sampled passes cut 0..1 into segmentCount steps; sample k runs from
-// u = t - parameterStep to t = k / segmentCount, so the last one ends at exactly 1.
-int sampleCount() {
-    return static_cast<int>(scene.segmentCount);
-}
+// This frame's curve and wave points in drawing order; the storage lives on, so after the
+// first frame at a resolution nothing is allocated.
+std::vector<Point2d> curveSamples;
+std::vector<Point2d> waveSamples;
 
-double sampleEnd(int k) {
-    return k / scene.segmentCount;
+SampleLoop sceneSampleLoop() {
+    return {scene.segmentCount, scene.parameterStep};
 }
 
 void drawBezierCurve() {
+    sampleBezierCurve(scene.controlPoints, sceneSampleLoop(), curveSamples);
     glLineWidth(2);
     glColor3f(0, 1, 0);
     glBegin(GL_LINES);
-    for (int k = 1; k <= sampleCount(); ++k) {
-        const double t = sampleEnd(k);
-        const double u = t - scene.parameterStep;
-        emitVertex(bezierPoint(scene.controlPoints, u), scene.zoom);
-        emitVertex(bezierPoint(scene.controlPoints, t), scene.zoom);
-    }
+    for (const Point2d& point : curveSamples) emitVertex(point, scene.zoom);
     glEnd();
 }
 
@@ -46,26 +45,19 @@ void drawControlPolygon() {
     glEnd();
 }
 
-// Draws the wave curve and leaves its vertices in wavePolyline for the marker pass.
+// Draws the wave curve and leaves its vertices in wavePolyline for the marker pass. It takes
+// the curve points from drawBezierCurve, drawn just before with the same scene.
 void drawWaveCurve() {
-    const WaveShape wave = sceneWave();
+    sampleWaveCurve(scene.controlPoints, sceneWave(), sceneSampleLoop(), curveSamples, waveSamples);
     glColor3f(1, 1, 0);
     glLineWidth(2);
     glBegin(GL_LINES);
-    // clear() keeps the capacity: after the first frame at this resolution nothing is allocated.
-    scene.wavePolyline.clear();
-    const int samples = sampleCount();
-    for (int k = 1; k <= samples; ++k) {
-        const double t = sampleEnd(k);
-        const double u = t - scene.parameterStep;
-        const Point2d wu = wavePoint(scene.controlPoints, wave, u);
-        const Point2d wt = wavePoint(scene.controlPoints, wave, t);
-        emitVertex(wu, scene.zoom);
-        emitVertex(wt, scene.zoom);
-        scene.wavePolyline.push_back(wu);
-        if (k == samples) scene.wavePolyline.push_back(wt);
-    }
+    for (const Point2d& point : waveSamples) emitVertex(point, scene.zoom);
     glEnd();
+    // The start of every sample, then the end of the last. clear() keeps the capacity.
+    scene.wavePolyline.clear();
+    for (std::size_t k = 0; k < waveSamples.size(); k += 2) scene.wavePolyline.push_back(waveSamples[k]);
+    if (!waveSamples.empty()) scene.wavePolyline.push_back(waveSamples.back());
 }
 
 }  // namespace

@@ -1,0 +1,61 @@
+// curve_samples.cpp: the sample loop of the Bézier and wave passes, reusing every point it may reuse exactly.
+#include "geometry/curve_samples.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+std::size_t sampleCount(const SampleLoop& loop) {
+    const int count = static_cast<int>(loop.segmentCount);
+    return count > 0 ? static_cast<std::size_t>(count) : 0;
+}
+
+double sampleEnd(const SampleLoop& loop, std::size_t k) {
+    return static_cast<int>(k) / loop.segmentCount;
+}
+
+// The same 64 bits: the points computed from the two values are then the same too. A start u
+// usually equals the previous sample's end t (always at 512 steps) but not always (at 100
+// steps, 82 of 99), and 0.0 and -0.0 differ, so == would not do.
+bool sameBits(double a, double b) {
+    std::uint64_t bitsA;
+    std::uint64_t bitsB;
+    std::memcpy(&bitsA, &a, sizeof a);
+    std::memcpy(&bitsB, &b, sizeof b);
+    return bitsA == bitsB;
+}
+
+bool isNoIntersection(const Point2d& p) {
+    return sameBits(p.x, NO_INTERSECTION.x) && sameBits(p.y, NO_INTERSECTION.y);
+}
+
+}  // namespace
+
+void sampleBezierCurve(const ControlPoints& p, const SampleLoop& loop, std::vector<Point2d>& pairs) {
+    const std::size_t count = sampleCount(loop);
+    pairs.resize(2 * count);
+    for (std::size_t k = 1; k <= count; ++k) {
+        const double t = sampleEnd(loop, k);
+        const double u = t - loop.parameterStep;
+        const bool startIsPreviousEnd = k > 1 && sameBits(u, sampleEnd(loop, k - 1));
+        pairs[2 * k - 2] = startIsPreviousEnd ? pairs[2 * k - 3] : bezierPoint(p, u);
+        pairs[2 * k - 1] = bezierPoint(p, t);
+    }
+}
+
+void sampleWaveCurve(const ControlPoints& p, const WaveShape& wave, const SampleLoop& loop,
+                     const std::vector<Point2d>& curvePairs, std::vector<Point2d>& pairs) {
+    const std::size_t count = sampleCount(loop);
+    pairs.resize(2 * count);
+    for (std::size_t k = 1; k <= count; ++k) {
+        const double t = sampleEnd(loop, k);
+        const double u = t - loop.parameterStep;
+        // A previous (100, 100) is computed again: it may stand for a vanished derivative,
+        // whose warning line has to be printed for u as well.
+        const bool reuse = k > 1 && sameBits(u, sampleEnd(loop, k - 1)) && !isNoIntersection(pairs[2 * k - 3]);
+        pairs[2 * k - 2] = reuse ? pairs[2 * k - 3] : wavePointOnCurve(p, wave, u, curvePairs[2 * k - 2]);
+        pairs[2 * k - 1] = wavePointOnCurve(p, wave, t, curvePairs[2 * k - 1]);
+    }
+}

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# check_gallery.sh: runs the gallery script into a temporary folder and checks that every README
+# picture is an 800 x 800 frame with a drawing on it, the markers picture has markers, the icon
+# is 256 x 256 and the vanishing derivative really printed its warning.
+# Usage: check_gallery.sh MAKE_GALLERY_SCRIPT QUILLMARK
+set -euo pipefail
+script="$1"
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+
+QUILLMARK_BIN="$2" bash "$script" "$out" >/dev/null
+for picture in startup markers dragged-point vanishing-derivative; do
+  # Background, curve, polygon and wave make at least four colours; a blank frame has one.
+  read -r size colours < <(identify -format '%wx%h %k\n' "$out/$picture.png")
+  [ "$size" = 800x800 ] || { echo "$picture.png is $size"; exit 1; }
+  [ "$colours" -ge 4 ] || { echo "$picture.png has only $colours colours"; exit 1; }
+done
+convert "$out/markers.png" -format %c histogram:info:- | grep -q '#FF00FF' || { echo "markers.png: no marker"; exit 1; }
+[ "$(identify -format '%wx%h' "$out/icon.png")" = 256x256 ]
+grep -qx 'warning : t = 0.000, derivative vector is (0,0)' "$out/vanishing-derivative.txt"
+echo "gallery: 4 pictures of 800 x 800 with a drawing, markers, icon 256 x 256, warning printed"

@@ -1,0 +1,128 @@
+"""window_test.py: checks the real Quillmark program in a real window, pixel by pixel.
+
+Run as: python3 window_test.py <path to quillmark> [TestCase names]
+"""
+import os
+import subprocess
+import sys
+import unittest
+
+from quillmark_window import BLUE, GREEN, MAGENTA, WHITE, YELLOW, Session, gl_to_pixel
+
+PROGRAM = None
+ZOOM = 2.0
+# Start-up curve point B(0.25) and wave peak W(0.25), in curve units.
+CURVE_QUARTER = (-0.15, 0.225)
+WAVE_PEAK = (-0.2207107, 0.2957107)
+P1, P2 = (-0.1, 0.4), (0.1, 0.4)
+# At start-up, the blue in rows 70 to 90 is the P1-P2 edge (rows 79-80) and the ends of its
+# neighbours; column 440 crosses no other blue than that edge at every zoom used here.
+EDGE_BAND = range(70, 91)
+EDGE_COLUMN = 440
+
+
+def drawn(point, zoom=ZOOM):
+    return gl_to_pixel(point[0] * zoom, point[1] * zoom)
+
+
+def edge_row(zoom):
+    """Row of the P1-P2 edge at the given zoom."""
+    return 400 - 400 * P1[1] * zoom
+
+
+def check_start_frame(test, frame):
+    """The start-up scene: white background, green curve, blue polygon, yellow wave, no marker."""
+    test.assertEqual(frame.pixel(799, 799), WHITE, "background at the far corner")
+    test.assertTrue(frame.near(*drawn(CURVE_QUARTER), GREEN), "curve at t = 0.25")
+    test.assertTrue(frame.near(*drawn(((P1[0] + P2[0]) / 2, P1[1])), BLUE), "middle of P1-P2")
+    test.assertTrue(frame.near(*drawn((-0.15, 0.3)), BLUE), "P0-P1 three quarters of the way to P1")
+    test.assertTrue(frame.near(*drawn(WAVE_PEAK), YELLOW), "wave peak at t = 0.25")
+    test.assertEqual(frame.positions(MAGENTA), set(), "no crossing at start-up")
+
+
+class StartUp(unittest.TestCase):
+    # The window is placed, sized and titled as asked, and the first frame shows the start-up scene.
+    def test_window_and_first_frame(self):
+        with Session(PROGRAM) as app:
+            self.assertEqual(app.geometry(), (0, 0, 800, 800))
+            self.assertEqual(app.title(), "Quillmark")
+            check_start_frame(self, app.frame())
+
+
+class CommandLine(unittest.TestCase):
+    # With no X display, freeglut reports it and the process exits with an error status, not a signal.
+    def test_no_display(self):
+        env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+        done = subprocess.run([PROGRAM], env=env, capture_output=True, timeout=30)
+        self.assertGreater(done.returncode, 0)
+        self.assertIn(b"failed to open display", done.stderr)
+
+    # Options GLUT does not know are left alone: the program still opens and draws.
+    def test_unknown_options(self):
+        with Session(PROGRAM, "--bogus", "-foo") as app:
+            check_start_frame(self, app.frame())
+
+
+class Keys(unittest.TestCase):
+    # Twelve half-waves at amplitude 0.3 cross themselves; the start-up wave does not.
+    def test_markers_appear(self):
+        with Session(PROGRAM) as app:
+            start = app.frame()
+            self.assertEqual(start.positions(MAGENTA), set())
+            app.keys("F12", *["a"] * 20)
+            self.assertNotEqual(app.frame(changed_from=start).positions(MAGENTA), set())
+
+    # r redraws at the other resolution; a second r restores the start-up frame exactly.
+    def test_resolution_toggle(self):
+        with Session(PROGRAM) as app:
+            start = app.frame()
+            app.keys("r")
+            fine = app.frame(changed_from=start)
+            app.keys("r")
+            self.assertEqual(app.frame(changed_from=fine), start)
+
+    # An arrow moves everything by 0.1 curve units = 80 pixels at zoom 2; checked on the P1-P2 edge.
+    def test_arrows_shift_by_80_pixels(self):
+        with Session(PROGRAM) as app:
+            start = app.frame()
+            app.keys("Right")
+            right = app.frame(changed_from=start)
+            app.keys("Up")
+            up = app.frame(changed_from=right)
+        edge = {(x, y) for x, y in start.positions(BLUE) if y in EDGE_BAND}
+        self.assertTrue(edge)
+        self.assertEqual({(x, y) for x, y in right.positions(BLUE) if y in EDGE_BAND},
+                         {(x + 80, y) for x, y in edge})
+        # Moved up by 80 rows, the edge sits on the top row and its upper half leaves the window.
+        self.assertEqual({(x, y) for x, y in up.positions(BLUE) if y + 80 in EDGE_BAND},
+                         {(x + 80, y - 80) for x, y in edge if y >= 80})
+
+
+class Mouse(unittest.TestCase):
+    # P1 dragged with the left button: the polygon's corner follows the pointer.
+    def test_drag_moves_corner(self):
+        corner, target = drawn(P1), (200, 60)
+        with Session(PROGRAM) as app:
+            start = app.frame()
+            app.drag(1, corner, target)
+            moved = app.frame(changed_from=start)
+        self.assertTrue(moved.near(*target, BLUE), "blue at the new corner")
+        self.assertFalse(moved.near(*corner, BLUE, radius=3), "old corner left")
+
+    # Dragging up by 120 px with the right button zooms in by 0.12, dragging down by 240 px zooms out.
+    def test_zoom_drag(self):
+        with Session(PROGRAM) as app:
+            start = app.frame()
+            app.drag(3, (700, 700), (700, 580))
+            grown = app.frame(changed_from=start)
+            app.drag(3, (700, 400), (700, 640))
+            shrunk = app.frame(changed_from=grown)
+        for frame, zoom in ((start, 2.0), (grown, 2.12), (shrunk, 1.88)):
+            rows = frame.rows(BLUE, EDGE_COLUMN)
+            self.assertTrue(rows and min(rows) - 1 <= edge_row(zoom) <= max(rows) + 1,
+                            f"P1-P2 edge at zoom {zoom}: expected row {edge_row(zoom)}, blue at {rows}")
+
+
+if __name__ == "__main__":
+    PROGRAM = sys.argv[1]
+    unittest.main(argv=sys.argv[:1] + sys.argv[2:])
