@@ -41,15 +41,6 @@ TEST(BezierPoint, StartUpCurveInnerValues) {
     EXPECT_DOUBLE_EQ(bezierPoint(START, 0.5).y, 0.3);
 }
 
-// All four points equal: every t gives the common point up to rounding.
-TEST(BezierPoint, CoincidentControlPointsGiveThatPoint) {
-    const ControlPoints same{{{0.2, -0.7}, {0.2, -0.7}, {0.2, -0.7}, {0.2, -0.7}}};
-    for (double t : {0.0, 0.1, 0.37, 0.5, 0.9, 1.0}) {
-        EXPECT_DOUBLE_EQ(bezierPoint(same, t).x, 0.2) << "t = " << t;
-        EXPECT_DOUBLE_EQ(bezierPoint(same, t).y, -0.7) << "t = " << t;
-    }
-}
-
 // D(0) = 3 (P1 - P0) and D(1) = 3 (P3 - P2) exactly; inner values of the start-up curve.
 TEST(BezierDerivative, StartUpCurveValues) {
     struct Case {
