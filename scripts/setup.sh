@@ -8,7 +8,9 @@ QUILLMARK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # What building, running and testing need. The GLUT development package has two
 # names across Debian releases; whichever the release offers is taken.
 QUILLMARK_PACKAGES=(build-essential cmake libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils python3 python3-xlib desktop-file-utils appstream man-db lintian dpkg-dev file)
+  libgtest-dev libbenchmark-dev
+  xvfb xauth xdotool imagemagick x11-utils python3 python3-xlib
+  desktop-file-utils appstream man-db lintian dpkg-dev file)
 
 glut_package() {
   if dpkg-query -W -f='${Status}' libglut-dev 2>/dev/null | grep -q "ok installed"; then echo libglut-dev; return; fi
