@@ -52,34 +52,23 @@ void crossingSearch(benchmark::State& state, SideClassifier classifier) {
 
 void straightforwardCrossingSearch(benchmark::State& state) {
     setUpScene(state);
-    const std::vector<Point2d>& p = scene.wavePolyline;
     for (auto _ : state) {
         std::size_t found = 0;
-        for (std::size_t i = 1; i + 1 < p.size(); ++i) {
-            for (std::size_t m = i + 1; m + 1 < p.size(); ++m) {
-                const Point2d r = intersectSegments(p[i - 1], p[i], p[m], p[m + 1]);
-                if (r.x != NO_INTERSECTION.x || r.y != NO_INTERSECTION.y) ++found;
-            }
-        }
+        forEachSegmentPair(scene.wavePolyline, [&](std::size_t, std::size_t, const Point2d& r) {
+            if (r.x != NO_INTERSECTION.x || r.y != NO_INTERSECTION.y) ++found;
+        });
         benchmark::DoNotOptimize(found);
     }
 }
 
-// Pass 1's points.
-void bezierPassStraightforward(benchmark::State& state) {
-    setUpScene(state);
-    std::vector<Point2d> pairs;
-    for (auto _ : state) {
-        referenceBezierSamples(scene.controlPoints, sceneLoop(), pairs);
-        benchmark::DoNotOptimize(pairs.data());
-    }
-}
+using BezierSampler = void (*)(const ControlPoints&, const SampleLoop&, std::vector<Point2d>&);
 
-void bezierPassFast(benchmark::State& state) {
+// Pass 1's points, straightforward or fast.
+void bezierPass(benchmark::State& state, BezierSampler sample) {
     setUpScene(state);
     std::vector<Point2d> pairs;
     for (auto _ : state) {
-        sampleBezierCurve(scene.controlPoints, sceneLoop(), pairs);
+        sample(scene.controlPoints, sceneLoop(), pairs);
         benchmark::DoNotOptimize(pairs.data());
     }
 }
@@ -118,8 +107,8 @@ BENCHMARK_CAPTURE(markerPass, fast, drawIntersectionMarkers)->Arg(101)->Arg(513)
 BENCHMARK(straightforwardCrossingSearch)->Arg(101)->Arg(513);
 BENCHMARK_CAPTURE(crossingSearch, portable, SideClassifier::Portable)->Arg(101)->Arg(513);
 BENCHMARK_CAPTURE(crossingSearch, avx2, SideClassifier::Avx2)->Arg(101)->Arg(513);
-BENCHMARK(bezierPassStraightforward)->Arg(101)->Arg(513);
-BENCHMARK(bezierPassFast)->Arg(101)->Arg(513);
+BENCHMARK_CAPTURE(bezierPass, straightforward, referenceBezierSamples)->Arg(101)->Arg(513);
+BENCHMARK_CAPTURE(bezierPass, fast, sampleBezierCurve)->Arg(101)->Arg(513);
 BENCHMARK(wavePassStraightforward)->Arg(101)->Arg(513);
 BENCHMARK(wavePassFast)->Arg(101)->Arg(513);
 BENCHMARK_CAPTURE(wholeFrame, straightforward, referenceDisplay)->Arg(101)->Arg(513);

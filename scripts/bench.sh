@@ -29,7 +29,7 @@ medians = {b["run_name"]: b["cpu_time"] * {"ns": 1e-3, "us": 1, "ms": 1e3}[b["ti
 pairs = [("marker pass", "markerPass/straightforward/{}", "markerPass/fast/{}"),
          ("crossing search, portable classifier", "straightforwardCrossingSearch/{}", "crossingSearch/portable/{}"),
          ("crossing search, AVX2 classifier", "straightforwardCrossingSearch/{}", "crossingSearch/avx2/{}"),
-         ("Bezier pass", "bezierPassStraightforward/{}", "bezierPassFast/{}"),
+         ("Bezier pass", "bezierPass/straightforward/{}", "bezierPass/fast/{}"),
          ("wave pass", "wavePassStraightforward/{}", "wavePassFast/{}"),
          ("whole frame", "wholeFrame/straightforward/{}", "wholeFrame/fast/{}")]
 print("\nMedian CPU time per call, straightforward -> fast (speed-up):")

@@ -45,8 +45,7 @@ std::vector<Point2d> wavePolylineOf(const ControlPoints& p, double waveCount, do
     std::vector<Point2d> pairs;
     referenceWaveSamples(p, {waveCount, amplitude, std::acos(-1.0)}, {steps, 1 / steps}, pairs);
     std::vector<Point2d> polyline;
-    for (std::size_t k = 0; k < pairs.size(); k += 2) polyline.push_back(pairs[k]);
-    polyline.push_back(pairs.back());
+    referenceWavePolyline(pairs, polyline);
     return polyline;
 }
 

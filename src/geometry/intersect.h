@@ -22,6 +22,10 @@ inline int side(double v) {
     return 1;
 }
 
+// Where the lines of two segments that pass both straddle tests cross, in slope form; the
+// first segment's midpoint when both are vertical or their slopes are equal.
+Point2d crossingPoint(const Point2d& a1, const Point2d& a2, const Point2d& b1, const Point2d& b2);
+
 // Crossing point of segments A1-A2 and B1-B2 when each strictly straddles the other's
 // line, otherwise NO_INTERSECTION. Pure: allocates nothing, prints nothing.
 Point2d intersectSegments(Point2d a1, Point2d a2, Point2d b1, Point2d b2);

@@ -46,8 +46,7 @@ void sideMasksPortable(const double* xs, const double* ys, std::size_t from, std
         std::uint64_t positive0 = 0, negative0 = 0, positive1 = 0, negative1 = 0;
         for (std::size_t j = 0; j < bits; ++j) {
             const Point2d r{xs[start + j], ys[start + j]};
-            // The very expressions of intersectSegments' straddle test; b.x * r.y and
-            // b.y * r.x appear in both orientation values and are computed once.
+            // The very expressions of intersectSegments' straddle test, so the bits match it.
             const int side0 = side(orient(a, b, r));
             const int side1 = side(orient(b, c, r));
             positive0 |= std::uint64_t{side0 > 0} << j;

@@ -56,10 +56,10 @@ void visitRow(const std::vector<Point2d>& p, const std::uint64_t* positive, cons
             straddles &= straddles - 1;
             const Point2d b1 = p[m];
             const Point2d b2 = p[m + 1];
-            // The second straddle test of intersectSegments, done here because most pairs that
-            // pass the first one fail it; intersectSegments repeats both before it divides.
+            // The first straddle test passed in the bits; with the second, this is intersectSegments.
             if (side(orient(b1, b2, a1)) * side(orient(b1, b2, a2)) >= 0) continue;
-            const Point2d r = intersectSegments(a1, a2, b1, b2);
+            const Point2d r = crossingPoint(a1, a2, b1, b2);
+            // A point computed at exactly (100, 100) reads as no crossing, as from intersectSegments.
             if (r.x == NO_INTERSECTION.x && r.y == NO_INTERSECTION.y) continue;
             visit(i - 1, m, r);
         }

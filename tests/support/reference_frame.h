@@ -6,6 +6,7 @@
 
 #include "geometry/bezier.h"
 #include "geometry/curve_samples.h"
+#include "geometry/intersect.h"
 #include "geometry/point2d.h"
 
 // One crossing as forEachSelfCrossing reports it: segments j < m and intersectSegments' answer.
@@ -15,8 +16,16 @@ struct SegmentCrossing {
     Point2d point;
 };
 
-// intersectSegments on every pair of non-neighbouring segments, one call each, earlier segment
-// first; every answer that is not NO_INTERSECTION.
+// visit(j, m, answer) with intersectSegments' answer, NO_INTERSECTION included, for every pair
+// of non-neighbouring segments j < m, one call each, earlier segment first.
+template <class Visit>
+void forEachSegmentPair(const std::vector<Point2d>& p, Visit&& visit) {
+    for (std::size_t i = 1; i + 1 < p.size(); ++i) {
+        for (std::size_t m = i + 1; m + 1 < p.size(); ++m) visit(i - 1, m, intersectSegments(p[i - 1], p[i], p[m], p[m + 1]));
+    }
+}
+
+// Every answer of forEachSegmentPair that is not NO_INTERSECTION.
 std::vector<SegmentCrossing> referenceSelfCrossings(const std::vector<Point2d>& points);
 
 // bezierPoint at u and at t of every sample, each evaluated afresh.
@@ -25,6 +34,9 @@ void referenceBezierSamples(const ControlPoints& p, const SampleLoop& loop, std:
 // wavePoint at u and at t of every sample, each evaluated afresh.
 void referenceWaveSamples(const ControlPoints& p, const WaveShape& wave, const SampleLoop& loop,
                           std::vector<Point2d>& pairs);
+
+// The wave polyline of a frame from its wave pairs: the start of every pair, then the last end.
+void referenceWavePolyline(const std::vector<Point2d>& wavePairs, std::vector<Point2d>& polyline);
 
 // The marker pass on scene.wavePolyline: intersectSegments called for every pair, in order.
 void referenceMarkerPass();

@@ -63,6 +63,16 @@ class CommandLine(unittest.TestCase):
             check_start_frame(self, app.frame())
 
 
+def frames_after_each_key(*keys):
+    """The start-up frame, then the new frame after each key in turn."""
+    with Session(PROGRAM) as app:
+        frames = [app.frame()]
+        for key in keys:
+            app.keys(key)
+            frames.append(app.frame(changed_from=frames[-1]))
+    return frames
+
+
 class Keys(unittest.TestCase):
     # Twelve half-waves at amplitude 0.3 cross themselves; the start-up wave does not.
     def test_markers_appear(self):
@@ -74,21 +84,12 @@ class Keys(unittest.TestCase):
 
     # r redraws at the other resolution; a second r restores the start-up frame exactly.
     def test_resolution_toggle(self):
-        with Session(PROGRAM) as app:
-            start = app.frame()
-            app.keys("r")
-            fine = app.frame(changed_from=start)
-            app.keys("r")
-            self.assertEqual(app.frame(changed_from=fine), start)
+        start, _, back = frames_after_each_key("r", "r")
+        self.assertEqual(back, start)
 
     # An arrow moves everything by 0.1 curve units = 80 pixels at zoom 2; checked on the P1-P2 edge.
     def test_arrows_shift_by_80_pixels(self):
-        with Session(PROGRAM) as app:
-            start = app.frame()
-            app.keys("Right")
-            right = app.frame(changed_from=start)
-            app.keys("Up")
-            up = app.frame(changed_from=right)
+        start, right, up = frames_after_each_key("Right", "Up")
         edge = {(x, y) for x, y in start.positions(BLUE) if y in EDGE_BAND}
         self.assertTrue(edge)
         self.assertEqual({(x, y) for x, y in right.positions(BLUE) if y in EDGE_BAND},
