@@ -9,10 +9,7 @@
 #include "app/scene_state.h"
 #include "geometry/curve_samples.h"
 #include "render/markers.h"
-
-void emitVertex(const Point2d& p, double zoom) {
-    glVertex2f(static_cast<float>(p.x * zoom), static_cast<float>(p.y * zoom));
-}
+#include "render/vertex.h"
 
 namespace {
 

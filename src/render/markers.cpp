@@ -7,7 +7,7 @@
 
 #include "app/scene_state.h"
 #include "geometry/self_crossings.h"
-#include "render/display.h"
+#include "render/vertex.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <GL/freeglut.h>
 
 #include "app/scene_state.h"
-#include "render/display.h"
+#include "render/vertex.h"
 
 namespace {
 
