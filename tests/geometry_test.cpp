@@ -91,25 +91,30 @@ TEST(WavePoint, AmplitudeZeroAndNegative) {
     }
 }
 
-// Degenerate control points: a vanishing derivative warns once and gives the sentinel;
-// elsewhere nothing is printed.
+// Degenerate control points: a vanishing derivative warns once and gives the sentinel; a tiny
+// but non-zero one is a direction like any other, with a normal wave point (at t = 0 exactly P0)
+// and no warning. Elsewhere nothing is printed.
 TEST(WavePoint, VanishingDerivativeWarnsAndGivesSentinel) {
     struct Case {
         const char* name;
         ControlPoints points;
         double t;
-        const char* shown;
+        const char* shown;  // nullptr: no warning
+        Point2d expected;
     };
     const Case cases[] = {
-        {"P0 = P1 at t = 0", {{{-0.3, 0.0}, {-0.3, 0.0}, {0.1, 0.4}, {0.3, 0.0}}}, 0.0, "0.000"},
-        {"P2 = P3 at t = 1", {{{-0.3, 0.0}, {-0.1, 0.4}, {0.3, 0.0}, {0.3, 0.0}}}, 1.0, "1.000"},
-        {"all equal at t = 0.25", {{{0.5, 0.5}, {0.5, 0.5}, {0.5, 0.5}, {0.5, 0.5}}}, 0.25, "0.250"},
+        {"P0 = P1 at t = 0", {{{-0.3, 0.0}, {-0.3, 0.0}, {0.1, 0.4}, {0.3, 0.0}}}, 0.0, "0.000", NO_INTERSECTION},
+        {"P2 = P3 at t = 1", {{{-0.3, 0.0}, {-0.1, 0.4}, {0.3, 0.0}, {0.3, 0.0}}}, 1.0, "1.000", NO_INTERSECTION},
+        {"all equal at t = 0.25", {{{0.5, 0.5}, {0.5, 0.5}, {0.5, 0.5}, {0.5, 0.5}}}, 0.25, "0.250", NO_INTERSECTION},
+        {"P1 = P0 + (1e-12, 0) at t = 0", {{{-0.3, 0.0}, {-0.3 + 1e-12, 0.0}, {0.1, 0.4}, {0.3, 0.0}}}, 0.0, nullptr,
+         {-0.3, 0.0}},
     };
     for (const Case& c : cases) {
         Point2d w{};
-        EXPECT_EQ(printedBy([&] { w = wavePoint(c.points, START_WAVE, c.t); }), warningAt(c.shown)) << c.name;
-        EXPECT_EQ(w.x, NO_INTERSECTION.x) << c.name;
-        EXPECT_EQ(w.y, NO_INTERSECTION.y) << c.name;
+        EXPECT_EQ(printedBy([&] { w = wavePoint(c.points, START_WAVE, c.t); }), c.shown ? warningAt(c.shown) : "")
+            << c.name;
+        EXPECT_EQ(w.x, c.expected.x) << c.name;
+        EXPECT_EQ(w.y, c.expected.y) << c.name;
     }
     // With P0 = P1 the derivative vanishes only at the start.
     const ControlPoints p0IsP1{{{-0.3, 0.0}, {-0.3, 0.0}, {0.1, 0.4}, {0.3, 0.0}}};

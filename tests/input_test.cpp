@@ -136,20 +136,23 @@ TEST_F(InputTest, MissAfterReleaseDragsNothing) {
     EXPECT_EQ(glRecorder::count(GlFunction::PostRedisplay), 5u);
 }
 
-// The zoom drag: 0.1 per 100 pixels, clamped to 0.1..5 by the direction of the movement.
+// The zoom drag, with the right or the middle button: 0.1 per 100 pixels, clamped to 0.1..5 by
+// the direction of the movement.
 TEST_F(InputTest, ZoomDragStepsAndBounds) {
     struct Case {
+        int button;
         double from;
         int dy;
         double to;
     };
-    for (const Case& c : {Case{2.0, -100, 2.1}, Case{2.0, 100, 1.9}, Case{4.95, -100, 5.0},
-                          Case{0.15, 100, 0.1}, Case{3.3, 0, 3.3}}) {
+    for (const Case& c : {Case{RIGHT, 2.0, -100, 2.1}, Case{RIGHT, 2.0, 100, 1.9}, Case{RIGHT, 4.95, -100, 5.0},
+                          Case{RIGHT, 0.15, 100, 0.1}, Case{RIGHT, 3.3, 0, 3.3}, Case{MIDDLE, 2.0, -100, 2.1},
+                          Case{MIDDLE, 2.0, 100, 1.9}}) {
         scene = SceneState{};
         scene.zoom = c.from;
-        onMouse(RIGHT, DOWN, 400, 400);
+        onMouse(c.button, DOWN, 400, 400);
         onMotion(420, 400 + c.dy);
-        EXPECT_DOUBLE_EQ(scene.zoom, c.to) << c.from << " by " << c.dy;
+        EXPECT_DOUBLE_EQ(scene.zoom, c.to) << "button " << c.button << ": " << c.from << " by " << c.dy;
         EXPECT_EQ(scene.zoomAnchorY, 400 + c.dy);
     }
     // Bounds are exact, not merely approached.
