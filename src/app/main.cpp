@@ -13,10 +13,12 @@ int main(int argc, char** argv) {
     // --help and --version are answered before GLUT sees the command line: they need no display.
     if (const std::optional<int> status = answerInfoOption(argc, argv)) return *status;
     scene.controlPoints = START_CONTROL_POINTS;
-    // GLUT takes its own options (-geometry, -display, ...) from the command line and
-    // reports by itself when there is no display to open.
+    // GLUT takes its own options (-geometry, -display, ...) out of the command line and
+    // reports by itself when there is no display to open; whatever it leaves was mistyped.
     glutInit(&argc, argv);
+    warnUnknownOptions(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
+    // Set after glutInit, so the window always opens at 800 x 800; -geometry only places it.
     glutInitWindowSize(800, 800);
     glutCreateWindow("Quillmark");
     glClearColor(1, 1, 1, 1);

@@ -1,4 +1,4 @@
-// usage.cpp: the texts printed for --help and --version.
+// usage.cpp: the texts printed for --help and --version, and the note on options nobody takes.
 #include "app/usage.h"
 
 #include <cstdio>
@@ -7,18 +7,20 @@
 namespace {
 
 constexpr const char* HELP_INTRO =
-    "Usage: quillmark [--help | --version] [X/GLUT options]\n"
+    "Usage: quillmark [-h | --help | --version] [X/GLUT options]\n"
     "\n"
     "Quillmark draws a cubic Bezier curve (green), its control polygon (blue) and a\n"
     "wave curve swinging along it (yellow) in one 800 x 800 window, with a magenta\n"
     "dot wherever the wave curve crosses itself. Shape it with the mouse and keys.\n"
     "\n"
     "Options:\n"
-    "  --help               print this help and exit\n"
+    "  -h, --help           print this help and exit\n"
     "  --version            print the version and exit\n"
-    "  -geometry WxH+X+Y    window size and position (an X/GLUT option)\n"
+    "  -geometry +X+Y       window position (an X/GLUT option); the window opens\n"
+    "                       at 800 x 800 and can then be resized\n"
     "  -display NAME        the X display to open (an X/GLUT option)\n"
-    "Every other X/GLUT option is passed to GLUT as given.\n"
+    "Every other X/GLUT option is passed to GLUT as given; an argument GLUT does\n"
+    "not take is ignored with a note on standard error.\n"
     "\n"
     "Controls:\n";
 
@@ -34,7 +36,7 @@ void printHelp() {
 
 std::optional<int> answerInfoOption(int argc, char** argv) {
     for (int k = 1; k < argc; ++k) {
-        const bool help = std::strcmp(argv[k], "--help") == 0;
+        const bool help = std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0;
         const bool version = std::strcmp(argv[k], "--version") == 0;
         if (!help && !version) continue;
         if (help) {
@@ -50,4 +52,10 @@ std::optional<int> answerInfoOption(int argc, char** argv) {
         return 0;
     }
     return std::nullopt;
+}
+
+void warnUnknownOptions(int argc, char** argv) {
+    for (int k = 1; k < argc; ++k) {
+        std::fprintf(stderr, "quillmark: ignoring unknown option '%s' (try --help)\n", argv[k]);
+    }
 }

@@ -23,6 +23,9 @@ inline constexpr std::array<Control, 8> CONTROLS{{
     {"s or S", "Lowers the wave amplitude by 0.01, through zero and below"},
 }};
 
-// Answers --help or --version on standard output and gives the exit status; gives nothing
+// Answers -h, --help or --version on standard output and gives the exit status; gives nothing
 // when neither was asked for, and then the command line belongs to GLUT untouched.
 std::optional<int> answerInfoOption(int argc, char** argv);
+
+// Notes on standard error each argument left in argv, that is, each one GLUT did not take.
+void warnUnknownOptions(int argc, char** argv);

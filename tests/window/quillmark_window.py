@@ -13,6 +13,7 @@ pixels from a screenshot of the 800 x 800 client area.
 
     app.drag(1, (320, 80), (250, 200))       # left button, paced motion steps, one frame per step
     app.process                              # the program's Popen, e.g. to check it is still alive
+    app.stderr()                             # what the program wrote to standard error so far
 
 Pixel (x, y) counts from the window's top-left corner, y growing downwards. OpenGL (gx, gy) lands on
 pixel (400 + 400 gx, 400 - 400 gy).
@@ -22,6 +23,7 @@ import re
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 SIZE = 800
@@ -91,6 +93,7 @@ class Session:
     def __init__(self, program, *args):
         self.program, self.args = program, args
         self.xvfb = self.process = None
+        self.errors = tempfile.TemporaryFile()
 
     def __enter__(self):
         # A run stopped from outside with SIGTERM unwinds like a failure, so the children are stopped too.
@@ -120,8 +123,8 @@ class Session:
         if not number:
             raise RuntimeError("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=":" + number)
-        self.process = subprocess.Popen([self.program, "-geometry", f"{SIZE}x{SIZE}+0+0", *self.args],
-                                        env=self.env, stdout=subprocess.DEVNULL)
+        self.process = subprocess.Popen([self.program, "-geometry", "+0+0", *self.args],
+                                        env=self.env, stdout=subprocess.DEVNULL, stderr=self.errors)
         self.window = self._wait(lambda: run_quiet("xdotool", "search", "--name", "^Quillmark$",
                                                    env=self.env).split()[0].decode(), "the window")
         # Keys go to the window under the pointer (there is no window manager); GLUT sees motion there only.
@@ -138,6 +141,13 @@ class Session:
                 except subprocess.TimeoutExpired:
                     child.kill()
                     child.wait()
+        # The program's standard error still reaches the test log, sanitizer reports included.
+        sys.stderr.write(self.stderr())
+        self.errors.close()
+
+    def stderr(self):
+        self.errors.seek(0)
+        return self.errors.read().decode(errors="replace")
 
     def _wait(self, probe, what):
         """The first true result of probe(), tried until TIMEOUT; a failing probe counts as not yet."""

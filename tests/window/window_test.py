@@ -50,17 +50,37 @@ class StartUp(unittest.TestCase):
 
 
 class CommandLine(unittest.TestCase):
-    # With no X display, freeglut reports it and the process exits with an error status, not a signal.
-    def test_no_display(self):
+    # Where GLUT cannot start, it says why and the process exits with status 1, not a signal: with
+    # no X display, and with -geometry missing its value.
+    def test_glut_cannot_start(self):
         env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
-        done = subprocess.run([PROGRAM], env=env, capture_output=True, timeout=30)
-        self.assertGreater(done.returncode, 0)
-        self.assertIn(b"failed to open display", done.stderr)
+        for args, message in (([], b"failed to open display"),
+                              (["-geometry"], b"-geometry parameter must be followed by")):
+            with self.subTest(args=args):
+                done = subprocess.run([PROGRAM, *args], env=env, capture_output=True, timeout=30)
+                self.assertEqual(done.returncode, 1)
+                self.assertIn(message, done.stderr)
 
-    # Options GLUT does not know are left alone: the program still opens and draws.
+    # -geometry places the window; whatever size it asks for, the window opens at 800 x 800 and draws.
+    def test_geometry_values(self):
+        for value, place in (("+100+50", (100, 50)), ("0x0", None), ("abc", None), ("100000x100000", None)):
+            with self.subTest(geometry=value), Session(PROGRAM, "-geometry", value) as app:
+                x, y, width, height = app.geometry()
+                self.assertEqual((width, height), (800, 800))
+                if place:
+                    self.assertEqual((x, y), place)
+                # Frames are read at the screen's top-left corner.
+                app.xdotool("windowmove", app.window, 0, 0)
+                check_start_frame(self, app.frame())
+
+    # Each argument GLUT does not take gets a note on standard error, and the program goes on;
+    # GLUT's own options (the session's -geometry) get none.
     def test_unknown_options(self):
         with Session(PROGRAM, "--bogus", "-foo") as app:
             check_start_frame(self, app.frame())
+            notes = [line for line in app.stderr().splitlines() if line.startswith("quillmark:")]
+        self.assertEqual(notes, ["quillmark: ignoring unknown option '--bogus' (try --help)",
+                                 "quillmark: ignoring unknown option '-foo' (try --help)"])
 
 
 def frames_after_each_key(*keys):
