@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# make-gallery.sh: makes every picture the README shows, and the program's icon, from the real
+# make-gallery.sh: makes every picture the README shows, and the program's icons, from the real
 # program in a real window (Xvfb, freeglut, Mesa) driven by real key and mouse events (xdotool).
 #
-#   ./scripts/make-gallery.sh          builds in Release, writes docs/images/ and the icon in packaging/
+#   ./scripts/make-gallery.sh          builds in Release, writes docs/images/, the installed icon in
+#                                      packaging/ and the window's icon in src/app/window_icon.inc
 #   ./scripts/make-gallery.sh DIR      writes every file into DIR instead (what CI checks)
 #
 # QUILLMARK_BIN=path/to/quillmark uses that program instead of building one.
@@ -17,9 +18,11 @@ fi
 if [ $# -ge 1 ]; then
   images="$1"
   icon="$1/icon.png"
+  window_icon="$1/window_icon.inc"
 else
   images="$QUILLMARK_ROOT/docs/images"
   icon="$QUILLMARK_ROOT/packaging/org.quillmark.Quillmark.png"
+  window_icon="$QUILLMARK_ROOT/src/app/window_icon.inc"
 fi
 mkdir -p "$images"
 work="$(mktemp -d)"
@@ -152,4 +155,19 @@ head -n 3 "$work/stdout.txt" >"$images/vanishing-derivative.txt"
 convert "$images/startup.png" -trim +repage -bordercolor white -border 15 -background white \
   -gravity center -extent 560x560 -morphology Erode Disk:2 -resize 256x256 -strip "$icon"
 
-echo "Gallery written to $images (icon: $icon)"
+# The window's icon, compiled into the program: the same icon at 48 x 48 as _NET_WM_ICON takes it,
+# width and height, then one ARGB pixel per long, row by row from the top.
+convert "$icon" -resize 48x48 -depth 8 rgba:- | od -An -v -tu1 -w4 | awk '
+  BEGIN {
+    print "// window_icon.inc: the window icon (_NET_WM_ICON): width, height, then ARGB pixels row by row."
+    print "// Written by scripts/make-gallery.sh from the installed icon; run it again instead of editing."
+    print "constexpr unsigned long WINDOW_ICON[] = {"
+    print "    48, 48,"
+  }
+  {
+    row = row sprintf(" 0x%02x%02x%02x%02x,", $4, $1, $2, $3)
+    if (NR % 48 == 0) { printf "    /* row %2d */%s\n", NR / 48 - 1, row; row = "" }
+  }
+  END { print "};" }' >"$window_icon"
+
+echo "Gallery written to $images (icons: $icon, $window_icon)"

@@ -5,6 +5,7 @@
 
 #include "app/scene_state.h"
 #include "app/usage.h"
+#include "app/window_identity.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
 #include "render/display.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     // Set after glutInit, so the window always opens at 800 x 800; -geometry only places it.
     glutInitWindowSize(800, 800);
     glutCreateWindow("Quillmark");
+    identifyWindowToDesktop();
     glClearColor(1, 1, 1, 1);
     glutMouseFunc(onMouse);
     glutMotionFunc(onMotion);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # check_gallery.sh: runs the gallery script into a temporary folder and checks that every README
 # picture is an 800 x 800 frame with a drawing on it, the markers picture has markers, the icon
-# is 256 x 256 and the vanishing derivative really printed its warning.
-# Usage: check_gallery.sh MAKE_GALLERY_SCRIPT QUILLMARK
+# is 256 x 256, the window icon compiled into the program is the one made from this drawing, and
+# the vanishing derivative really printed its warning.
+# Usage: check_gallery.sh MAKE_GALLERY_SCRIPT QUILLMARK WINDOW_ICON_INC
 set -euo pipefail
 script="$1"
 out="$(mktemp -d)"
@@ -17,5 +18,10 @@ for picture in startup markers dragged-point vanishing-derivative; do
 done
 convert "$out/markers.png" -format %c histogram:info:- | grep -q '#FF00FF' || { echo "markers.png: no marker"; exit 1; }
 [ "$(identify -format '%wx%h' "$out/icon.png")" = 256x256 ]
+# Width and height 48, then 48 x 48 pixels; the same drawing gives the same pixels, so the
+# committed copy must be this one (after a change to the drawing, run make-gallery.sh again).
+grep -qx '    48, 48,' "$out/window_icon.inc" || { echo "window_icon.inc: not 48 x 48"; exit 1; }
+[ "$(grep -o '0x[0-9a-f]\{8\}' "$out/window_icon.inc" | wc -l)" -eq $((48 * 48)) ] || { echo "window_icon.inc: not 48 x 48 pixels"; exit 1; }
+diff -q "$3" "$out/window_icon.inc" >/dev/null || { echo "$3 differs from the icon made from the drawing"; exit 1; }
 grep -qx 'warning : t = 0.000, derivative vector is (0,0)' "$out/vanishing-derivative.txt"
-echo "gallery: 4 pictures of 800 x 800 with a drawing, markers, icon 256 x 256, warning printed"
+echo "gallery: 4 pictures of 800 x 800 with a drawing, markers, icon 256 x 256, window icon current, warning printed"

@@ -178,6 +178,12 @@ class Session:
     def title(self):
         return run_quiet("xdotool", "getwindowname", self.window, env=self.env).decode().strip()
 
+    def window_property(self, name, format_spec="8s"):
+        """The window's property, as xprop prints its value after '='; numbers come out comma-separated."""
+        line = run_quiet("xprop", "-id", self.window, "-notype", "-f", name, format_spec, " = $0+", name,
+                         env=self.env).decode().strip()
+        return line.split(" = ", 1)[1] if " = " in line else None
+
     def screenshot(self):
         return Frame(run_quiet("import", "-window", "root", "-crop", f"{SIZE}x{SIZE}+0+0", "+repage",
                                "-depth", "8", "ppm:-", env=self.env))

@@ -41,11 +41,17 @@ def check_start_frame(test, frame):
 
 
 class StartUp(unittest.TestCase):
-    # The window is placed, sized and titled as asked, and the first frame shows the start-up scene.
+    # The window is placed, sized and titled as asked, tells the desktop its class and a 48 x 48
+    # icon, and the first frame shows the start-up scene.
     def test_window_and_first_frame(self):
         with Session(PROGRAM) as app:
             self.assertEqual(app.geometry(), (0, 0, 800, 800))
             self.assertEqual(app.title(), "Quillmark")
+            self.assertEqual(app.window_property("WM_CLASS"), '"quillmark", "Quillmark"')
+            icon = [int(value) for value in app.window_property("_NET_WM_ICON", "32c").split(",")]
+            self.assertEqual(icon[:2], [48, 48])
+            self.assertEqual(len(icon), 2 + 48 * 48)
+            self.assertGreater(len(set(icon[2:])), 4, "a drawing, not a flat square")
             check_start_frame(self, app.frame())
 
 
