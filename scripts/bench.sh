@@ -8,11 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 repetitions="${1:-10}"
 shift || true
 
-missing="$(missing_packages "${QUILLMARK_PACKAGES[@]}" "$(glut_package)")"
-if [ -n "$missing" ]; then
-  # shellcheck disable=SC2086
-  install_packages $missing
-fi
+ensure_packages BUILD BENCH
 
 build="$QUILLMARK_ROOT/build/bench"
 cmake -S "$QUILLMARK_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUILLMARK_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null

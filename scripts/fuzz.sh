@@ -16,9 +16,7 @@ case "$target" in
 esac
 
 # The fuzz build needs clang and its sanitizer runtimes on top of what every build needs.
-missing="$(missing_packages "${QUILLMARK_PACKAGES[@]}" "$(glut_package)" clang-14 libclang-rt-14-dev)"
-# shellcheck disable=SC2086
-[ -z "$missing" ] || install_packages $missing
+ensure_packages BUILD FUZZ
 cd "$QUILLMARK_ROOT"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)" --target "$target" >/dev/null

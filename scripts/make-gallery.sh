@@ -12,7 +12,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 
 if [ -z "${QUILLMARK_BIN:-}" ]; then
-  quillmark_setup
+  # The program, and the virtual display and xdotool that drive it.
+  install_and_run program BUILD VIRTUAL_DISPLAY TEST
   QUILLMARK_BIN="$QUILLMARK_ROOT/build/release/quillmark"
 fi
 if [ $# -ge 1 ]; then

@@ -4,11 +4,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-if command -v dpkg-query >/dev/null; then
-  missing="$(missing_packages "${QUILLMARK_PACKAGES[@]}" "$(glut_package)")"
-  # shellcheck disable=SC2086
-  [ -z "$missing" ] || install_packages $missing
-fi
+ensure_packages BUILD PACKAGING
 
 build="$QUILLMARK_ROOT/build/package"
 # Debian's hardening flags (stack protector, fortified libc calls, read-only relocations);

@@ -1,42 +1,122 @@
 #!/usr/bin/env bash
-# setup.sh: installs the system packages Quillmark needs (Debian/Ubuntu) and builds it in Release.
-# Sourced by run.sh and test.sh; run alone it just prepares build/release.
+# setup.sh: the system packages Quillmark needs (Debian/Ubuntu), grouped by purpose, and the steps
+# that build the program alone (run.sh) or with its tests and run them (test.sh). Sourced by the
+# scripts; run alone it installs what building and running need and builds the program.
 set -euo pipefail
 
 QUILLMARK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# What building, running and testing need. The GLUT development package has two
-# names across Debian releases; whichever the release offers is taken.
-QUILLMARK_PACKAGES=(build-essential cmake libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick x11-utils python3 python3-xlib
-  desktop-file-utils appstream man-db lintian dpkg-dev file)
+# Each group: one package a line, its Debian name first, then what it is for. A script installs
+# only the groups it uses, e.g. `ensure_packages BUILD VIRTUAL_DISPLAY`.
 
-glut_package() {
-  if dpkg-query -W -f='${Status}' libglut-dev 2>/dev/null | grep -q "ok installed"; then echo libglut-dev; return; fi
-  if dpkg-query -W -f='${Status}' freeglut3-dev 2>/dev/null | grep -q "ok installed"; then echo freeglut3-dev; return; fi
-  if apt-cache show libglut-dev >/dev/null 2>&1; then echo libglut-dev; else echo freeglut3-dev; fi
-}
+# Building and running the program.
+BUILD_PACKAGES=(
+  "build-essential     the C++ compiler and make"
+  "cmake               the build system"
+  "libgl-dev           OpenGL headers and library"
+  "libglu1-mesa-dev    GLU headers and library (window and drawing coordinates)"
+  "libglut-dev         freeglut headers and library, the window and its events (freeglut3-dev before Debian 12)"
+  "libx11-dev          Xlib headers, to give the window its class and icon"
+  "libgl1-mesa-dri     Mesa's drivers, which draw the frames"
+)
 
-missing_packages() {
-  local p
-  for p in "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || echo "$p"
+# A virtual display and a screenshot of it, for machines without a display.
+VIRTUAL_DISPLAY_PACKAGES=(
+  "xvfb                the virtual X display"
+  "xauth               display authorisation for xvfb-run"
+  "x11-utils           xwininfo and xprop, to find the window and read its properties"
+  "imagemagick         import, which takes the screenshot, and convert"
+)
+
+# The unit and real-window tests.
+TEST_PACKAGES=(
+  "libgtest-dev        GoogleTest, the unit tests' framework"
+  "xdotool             real key presses and mouse drags for the window tests"
+  "python3             runs the window tests and the soak"
+  "python3-xlib        the soak's input events (XTEST)"
+)
+
+# The installed files and the Debian package, built and checked.
+PACKAGING_PACKAGES=(
+  "desktop-file-utils  checks the desktop menu entry"
+  "appstream           checks the AppStream metadata"
+  "man-db              checks the manual page"
+  "lintian             checks the Debian package"
+  "dpkg-dev            the package's library dependencies and hardening flags"
+  "file                checks the types of the installed files"
+)
+
+# The benchmarks (scripts/bench.sh).
+BENCH_PACKAGES=(
+  "libbenchmark-dev    Google Benchmark"
+)
+
+# The fuzzers (scripts/fuzz.sh).
+FUZZ_PACKAGES=(
+  "clang-14            the compiler libFuzzer comes with"
+  "libclang-rt-14-dev  libFuzzer and the sanitizer runtimes"
+)
+
+# The lines of the groups named, e.g. `group_entries BUILD TEST`.
+group_entries() {
+  local group
+  for group in "$@"; do
+    local entries="${group}_PACKAGES[@]"
+    printf '%s\n' "${!entries}"
   done
 }
 
+# The GLUT development package has two names across Debian releases; whichever the release
+# offers is taken.
+glut_package() {
+  if package_installed libglut-dev; then echo libglut-dev; return; fi
+  if package_installed freeglut3-dev; then echo freeglut3-dev; return; fi
+  if apt-cache show libglut-dev >/dev/null 2>&1; then echo libglut-dev; else echo freeglut3-dev; fi
+}
+
+package_installed() {
+  command -v dpkg-query >/dev/null && dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"
+}
+
+# The steps, one command a line, run from the top folder: build the program alone (program), or
+# build it with every test and run them (tests).
+steps() {
+  case "$1" in
+    program)
+      echo "cmake --preset release -DBUILD_TESTING=OFF"
+      echo "cmake --build --preset release -j $(nproc) --target quillmark" ;;
+    tests)
+      echo "cmake --preset release"
+      echo "cmake --build --preset release -j $(nproc)"
+      echo "ctest --preset release -j $(nproc)" ;;
+  esac
+}
+
+run_steps() {
+  local step
+  cd "$QUILLMARK_ROOT"
+  while read -r step; do
+    # Configuring is quiet; building and testing show their progress.
+    case "$step" in
+      "cmake --preset"*) $step </dev/null >/dev/null ;;
+      *) $step </dev/null ;;
+    esac
+  done < <(steps "$1")
+}
+
+# For whoever sets the machine up by hand, after the package list: the steps that follow.
+show_steps() {
+  echo "then, in $QUILLMARK_ROOT:"
+  steps "$1" | sed 's/^/  /'
+  echo "Trying them now anyway: the packages may be installed under other names."
+}
+
 install_packages() {
-  if ! command -v apt-get >/dev/null; then
-    echo "This is not a Debian-like system. Install the equivalents of:" >&2
-    echo "  ${QUILLMARK_PACKAGES[*]} freeglut (development files)" >&2
-    echo "then run: cmake --preset release && cmake --build --preset release" >&2
-    exit 1
-  fi
   local sudo=""
   if [ "$(id -u)" -ne 0 ]; then
     if command -v sudo >/dev/null; then sudo="sudo"; else
       echo "Missing packages; as root, run:" >&2
-      echo "  apt-get install -y $*" >&2
+      echo "  apt-get install -y --no-install-recommends $*" >&2
       exit 1
     fi
   fi
@@ -50,23 +130,41 @@ install_packages() {
       *) list+=("$p") ;;
     esac
   done
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${list[@]}" >/dev/null
+  # Every package needed is named in a group; what packages merely recommend is left out.
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${list[@]}" >/dev/null
 }
 
-quillmark_setup() {
-  if command -v dpkg-query >/dev/null; then
-    local missing
-    missing="$(missing_packages "${QUILLMARK_PACKAGES[@]}" "$(glut_package)" "$@")"
-    if [ -n "$missing" ]; then
-      # shellcheck disable=SC2086
-      install_packages $missing
-    fi
+has_apt() {
+  command -v apt-get >/dev/null
+}
+
+# Installs what the groups need and is missing. Without apt-get it lists the groups' packages
+# for installing by hand; the caller then shows what follows (show_steps) and goes on.
+ensure_packages() {
+  if ! has_apt; then
+    echo "No apt-get on this system: install these packages (Debian names; other systems name them differently):"
+    group_entries "$@" | sed 's/^/  /'
+    return 0
   fi
-  cd "$QUILLMARK_ROOT"
-  cmake --preset release >/dev/null
-  cmake --build --preset release -j "$(nproc)"
+  local entry name missing=()
+  while read -r entry; do
+    name="${entry%% *}"
+    [ "$name" = libglut-dev ] && name="$(glut_package)"
+    package_installed "$name" || missing+=("$name")
+  done < <(group_entries "$@")
+  [ ${#missing[@]} -eq 0 ] || install_packages "${missing[@]}"
+}
+
+# Installs the groups' packages, or without apt-get lists them with the steps after them, then
+# runs the steps (program or tests). Usage: install_and_run STEPS GROUP...
+install_and_run() {
+  local kind="$1"
+  shift
+  ensure_packages "$@"
+  has_apt || show_steps "$kind"
+  run_steps "$kind"
 }
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
-  quillmark_setup "$@"
+  install_and_run program BUILD
 fi

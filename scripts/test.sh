@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# test.sh: installs what is missing, builds in Release and runs every test: unit and real-window.
+# test.sh: installs what building and testing need, builds the program and every test in Release
+# and runs them: unit, real-window, packaging and soak.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-quillmark_setup
-cd "$QUILLMARK_ROOT"
-ctest --preset release -j "$(nproc)"
+install_and_run tests BUILD VIRTUAL_DISPLAY TEST PACKAGING
