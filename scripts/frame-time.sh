@@ -19,7 +19,7 @@ trap 'kill "${APP_PID:-}" 2>/dev/null || true; stop_xvfb' EXIT
 ticks_per_second="$(getconf CLK_TCK)"
 for program in "${programs[@]}"; do
   for steps in 100 512; do
-    LIBGL_ALWAYS_SOFTWARE=1 "$program" -geometry 800x800+0+0 >/dev/null &
+    LIBGL_ALWAYS_SOFTWARE=1 "$program" -geometry +0+0 >/dev/null &
     APP_PID=$!
     timeout 20 xdotool search --sync --name '^Quillmark$' >/dev/null
     # Keys go where the pointer is. F12 and twenty a: twelve half-waves of 0.1 + 20 x 0.01.

@@ -70,7 +70,7 @@ wait_for_frame() {
 # Starts the program with its standard output going line by line into $work/stdout.txt,
 # waits for its first frame and puts the pointer over it (keys go where the pointer is).
 start_program() {
-  stdbuf -oL "$QUILLMARK_BIN" -geometry 800x800+0+0 >"$work/stdout.txt" &
+  stdbuf -oL "$QUILLMARK_BIN" -geometry +0+0 >"$work/stdout.txt" &
   APP_PID=$!
   if ! timeout 20 xdotool search --sync --name '^Quillmark$' >/dev/null; then
     echo "make-gallery: no Quillmark window appeared" >&2
