@@ -1,0 +1,134 @@
+// page.js: starts the program on the page's canvas and shows what it reports: the readout of the
+// scene after every frame, its output lines in a bounded log, and any failure in words on the page.
+'use strict';
+
+(function startPage() {
+  const canvas = document.getElementById('canvas');
+  const status = document.getElementById('status');
+  const readout = document.getElementById('readout');
+  // The program prints one line per frame while the curve stands still: about 60 a second.
+  const LOG_LINES = 100;
+
+  let stopped = false;
+  let lastErrorLine = '';
+
+  // The first failure is the one to show: what it sets off afterwards adds nothing.
+  function fail(message) {
+    if (stopped) return;
+    stopped = true;
+    status.textContent = message;
+    status.classList.add('failure');
+    status.hidden = false;
+  }
+
+  // Runs of frames and a warning line at each are cheap to take in; the page's text is rewritten
+  // at most once per animation frame, with the last LOG_LINES lines and the count of the others.
+  function createLog() {
+    const empty = document.getElementById('log-empty');
+    const dropped = document.getElementById('log-dropped');
+    const text = document.getElementById('log');
+    const lines = [];
+    let droppedCount = 0;
+    let scheduled = false;
+
+    function render() {
+      scheduled = false;
+      empty.hidden = true;
+      text.hidden = false;
+      text.textContent = lines.join('\n');
+      text.scrollTop = text.scrollHeight;
+      dropped.hidden = droppedCount === 0;
+      dropped.textContent = `${droppedCount.toLocaleString('en')} earlier ${droppedCount === 1 ? 'line' : 'lines'} not shown`;
+    }
+
+    return function addLine(line) {
+      lines.push(line);
+      if (lines.length > LOG_LINES) {
+        lines.shift();
+        droppedCount += 1;
+      }
+      if (!scheduled) {
+        scheduled = true;
+        requestAnimationFrame(render);
+      }
+    };
+  }
+
+  // A near-zero amplitude reached by steps of 0.01 shows as 0.00, not -0.00.
+  function twoDecimals(value) {
+    return (Math.abs(value) < 0.005 ? 0 : value).toFixed(2);
+  }
+
+  const READOUT_TEXT = {
+    waveCount: String,
+    waveAmplitude: twoDecimals,
+    segmentCount: String,
+    zoom: twoDecimals,
+  };
+  const readoutValues = Array.from(readout.querySelectorAll('dd'));
+  let firstFrame = true;
+
+  // The scene as the program holds it after a frame: the values for people, and every value in full
+  // (JSON keeps each number exact) in data-scene for anything that reads the page.
+  function showScene(scene) {
+    if (firstFrame) {
+      firstFrame = false;
+      status.hidden = true;
+      performance.mark('quillmark-first-frame');
+    }
+    for (const value of readoutValues) {
+      const text = READOUT_TEXT[value.dataset.field](scene[value.dataset.field]);
+      if (value.textContent !== text) value.textContent = text;
+    }
+    readout.dataset.scene = JSON.stringify(scene);
+  }
+
+  if (location.protocol === 'file:') {
+    fail('This page must be served over HTTP: browsers do not start its WebAssembly program from a file. ' +
+      'In the Quillmark folder, run ./scripts/web.sh and open the address it prints.');
+    return;
+  }
+  if (typeof WebAssembly !== 'object') {
+    fail('This browser does not run WebAssembly, which Quillmark needs.');
+    return;
+  }
+  if (typeof WebGLRenderingContext !== 'function') {
+    fail('This browser does not offer WebGL, which Quillmark draws with.');
+    return;
+  }
+
+  window.addEventListener('error', (event) => {
+    fail(`Quillmark stopped: ${event.message}. Reload the page to start again.`);
+  });
+  window.addEventListener('unhandledrejection', (event) => {
+    fail(`Quillmark stopped: ${event.reason}. Reload the page to start again.`);
+  });
+
+  window.Module = {
+    canvas,
+    print: createLog(),
+    printErr(line) {
+      lastErrorLine = line;
+      console.warn(line);
+    },
+    onAbort(what) {
+      const reason = lastErrorLine || String(what);
+      fail(`Quillmark stopped: ${reason.replace(/^quillmark: /, '')}. Reload the page to start again.`);
+    },
+    onRuntimeInitialized() {
+      QuillmarkInput.connect(canvas, {
+        mouse: window.Module._quillmarkMouse,
+        motion: window.Module._quillmarkMotion,
+        specialKey: window.Module._quillmarkSpecialKey,
+        key: window.Module._quillmarkKey,
+        isStopped: () => stopped,
+      });
+    },
+    onFrameDrawn: showScene,
+  };
+
+  const program = document.createElement('script');
+  program.src = 'quillmark.js';
+  program.onerror = () => fail('The program (quillmark.js) could not be loaded. Reload the page to try again.');
+  document.body.appendChild(program);
+})();
