@@ -1,0 +1,162 @@
+// input.spec.mjs: real mouse, wheel, touch and key input through the browser leaves the program's
+// scene exactly as the desktop's handlers leave it for the same events; keys the program does not
+// use, and the wheel away from the canvas, keep their meaning in the browser.
+import { test, expect } from '@playwright/test';
+import {
+  desktopSceneAfter, openPage, pagePoint, passesOfPng, performMouse, sceneOf,
+} from './support.mjs';
+
+const DOWN = 0;
+const UP = 1;
+const LEFT = 0;
+const MIDDLE = 1;
+const RIGHT = 2;
+const WHEEL_DOWN = 4;
+
+// The page is taller than this viewport, so it can scroll.
+const SHORT_VIEWPORT = { width: 1280, height: 700 };
+
+const scrollTop = (page) => page.evaluate(() => window.scrollY);
+
+test('a drag of P1 and a one-move drag of P2 leave the desktop\'s control points', async ({ page }) => {
+  const box = await openPage(page);
+  const events = [
+    ['mouse', LEFT, DOWN, 320, 80], ['motion', 300, 70], ['motion', 260, 95], ['motion', 200, 60],
+    ['mouse', LEFT, UP, 200, 60],
+    ['mouse', LEFT, DOWN, 480, 80], ['motion', 523, 141], ['mouse', LEFT, UP, 523, 141],
+  ];
+  await performMouse(page, box, events);
+  const desktop = desktopSceneAfter(events);
+  expect(desktop.controlPoints).not.toEqual(desktopSceneAfter([]).controlPoints);
+  await expect.poll(() => sceneOf(page)).toEqual(desktop);
+});
+
+test('right and middle drags zoom as on the desktop, outside the canvas too, with no menu', async ({ page }) => {
+  const box = await openPage(page);
+  const menus = page.evaluate(() => new Promise((resolve) => {
+    window.addEventListener('contextmenu', (event) => resolve(event.defaultPrevented));
+  }));
+  const events = [
+    ['mouse', RIGHT, DOWN, 700, 700], ['motion', 700, 650], ['motion', 702, 580], ['motion', 900, 560],
+    ['mouse', RIGHT, UP, 900, 560],
+    ['mouse', MIDDLE, DOWN, 100, 700], ['motion', 100, 733], ['mouse', MIDDLE, UP, 100, 733],
+  ];
+  await performMouse(page, box, events);
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
+  expect(await menus).toBe(true);
+});
+
+test('arrows move the drawing by 80 pixels and do not scroll the page', async ({ page }) => {
+  await page.setViewportSize(SHORT_VIEWPORT);
+  await openPage(page);
+  const canvas = page.locator('#canvas');
+  const start = passesOfPng(await canvas.screenshot());
+  const scrolled = await scrollTop(page);
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('ArrowDown');
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter([['special', 102], ['special', 103]]));
+  expect(await scrollTop(page)).toBe(scrolled);
+  const moved = passesOfPng(await canvas.screenshot());
+  // The control polygon's blue, rows 60 to 100 at start-up: the P1-P2 edge on row 80 and its neighbours.
+  const blueIn = (passes, rows) => {
+    const found = [];
+    passes.forEach((pass, i) => {
+      const y = Math.floor(i / 800);
+      if (pass === 2 && y >= rows[0] && y <= rows[1]) found.push([i % 800, y]);
+    });
+    return found;
+  };
+  const before = blueIn(start, [60, 100]);
+  expect(before.length).toBeGreaterThan(100);
+  expect(blueIn(moved, [140, 180])).toEqual(before.map(([x, y]) => [x + 80, y + 80]));
+});
+
+test('F5 sets five half-waves and the same document stays loaded', async ({ page }) => {
+  await openPage(page);
+  let navigations = 0;
+  page.on('framenavigated', (frame) => { if (frame === page.mainFrame()) navigations += 1; });
+  await page.keyboard.press('F5');
+  await page.keyboard.press('Shift+F11');
+  await page.keyboard.press('F5');
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter([['special', 5], ['special', 11], ['special', 5]]));
+  expect(navigations).toBe(0);
+});
+
+test('Space scrolls, Tab reaches a link and Enter follows it; the program sees none of them', async ({ page }) => {
+  await page.setViewportSize(SHORT_VIEWPORT);
+  await openPage(page);
+  const start = await sceneOf(page);
+  await page.keyboard.press('Space');
+  await expect.poll(() => scrollTop(page)).toBeGreaterThan(0);
+  await page.keyboard.press('Tab');
+  expect(await page.evaluate(() => document.activeElement.tagName)).toBe('A');
+  await page.keyboard.press('Enter');
+  await expect(page).toHaveURL(/#controls$/);
+  await page.keyboard.press('Shift+Tab');
+  expect(await sceneOf(page)).toEqual(start);
+});
+
+test.describe('touch', () => {
+  test.use({ hasTouch: true });
+
+  test('a one-finger touch drag moves a point as the left button does; a second finger changes nothing', async ({ page }) => {
+    const box = await openPage(page);
+    const touch = await page.context().newCDPSession(page);
+    const at = (x, y) => {
+      const [pageX, pageY] = pagePoint(box, x, y);
+      return { x: pageX, y: pageY };
+    };
+    const send = (type, ...points) => touch.send('Input.dispatchTouchEvent', { type, touchPoints: points });
+    await send('touchStart', at(320, 80));
+    await send('touchMove', at(270, 110));
+    await send('touchStart', at(270, 110), at(600, 600));
+    await send('touchMove', at(200, 60), at(650, 650));
+    await send('touchEnd');
+    const events = [['mouse', LEFT, DOWN, 320, 80], ['motion', 270, 110], ['motion', 200, 60],
+      ['mouse', LEFT, UP, 200, 60]];
+    await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
+  });
+});
+
+test('a wheel step over the canvas is a press and a release: no scroll, and the next drag moves a point', async ({ page }) => {
+  await page.setViewportSize(SHORT_VIEWPORT);
+  const box = await openPage(page);
+  await page.mouse.move(...pagePoint(box, 400, 400));
+  const scrolled = await scrollTop(page);
+  await page.mouse.wheel(0, 120);
+  const drag = [['mouse', LEFT, DOWN, 320, 80], ['motion', 330, 150], ['mouse', LEFT, UP, 330, 150]];
+  await performMouse(page, box, drag);
+  const events = [['mouse', WHEEL_DOWN, DOWN, 400, 400], ['mouse', WHEEL_DOWN, UP, 400, 400], ...drag];
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
+  expect(await scrollTop(page)).toBe(scrolled);
+
+  // Away from the canvas the wheel scrolls the page.
+  const aside = await page.locator('aside').boundingBox();
+  await page.mouse.move(aside.x + 20, aside.y + 20);
+  await page.mouse.wheel(0, 120);
+  await expect.poll(() => scrollTop(page)).toBeGreaterThan(scrolled);
+});
+
+test('the log keeps the last 100 warning lines and counts the others', async ({ page }) => {
+  const box = await openPage(page);
+  // P0 dragged once, then P1 onto the same pixel: both went through the same conversion, the curve
+  // stands still at t = 0 and every frame prints a warning.
+  const events = [
+    ['mouse', LEFT, DOWN, 160, 400], ['motion', 120, 520], ['mouse', LEFT, UP, 120, 520],
+    ['mouse', LEFT, DOWN, 320, 80], ['motion', 120, 520], ['mouse', LEFT, UP, 120, 520],
+  ];
+  await performMouse(page, box, events);
+  const desktop = desktopSceneAfter(events);
+  expect(desktop.controlPoints.slice(2, 4)).toEqual(desktop.controlPoints.slice(0, 2));
+  await expect.poll(() => sceneOf(page)).toEqual(desktop);
+  // Each F10 asks for a frame (ten half-waves, as before); one frame per animation frame.
+  for (let k = 0; k < 130; ++k) {
+    await page.keyboard.press('F10');
+    await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
+  }
+  await expect.poll(() => page.locator('#log-dropped').textContent()).toMatch(/^\d+ earlier lines not shown$/);
+  const lines = (await page.locator('#log').textContent()).split('\n');
+  expect(lines).toEqual(Array(100).fill('warning : t = 0.000, derivative vector is (0,0)'));
+  const dropped = Number((await page.locator('#log-dropped').textContent()).split(' ')[0]);
+  expect(dropped).toBeGreaterThanOrEqual(30);
+});

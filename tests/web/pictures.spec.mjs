@@ -1,0 +1,50 @@
+// pictures.spec.mjs: the page's canvas against the desktop window for the same input, colour by
+// colour within a pixel: the start-up frame and the markers frame (F12, a x 20, r).
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { test, expect } from '@playwright/test';
+import { differences, openPage, passesOfPng, passesOfPpm, sceneOf } from './support.mjs';
+
+const desktopFrames = fs.mkdtempSync(path.join(os.tmpdir(), 'quillmark-desktop-'));
+
+test.beforeAll(() => {
+  execFileSync('/usr/bin/python3', [fileURLToPath(new URL('desktop_frames.py', import.meta.url)),
+    process.env.QUILLMARK_DESKTOP, desktopFrames], { stdio: 'inherit', timeout: 120_000 });
+});
+
+test.afterAll(() => fs.rmSync(desktopFrames, { recursive: true, force: true }));
+
+// Also: at 1280 x 1000 the canvas shows whole at 800 x 800, nothing comes from another origin, and
+// the page starts with no error (a Content-Security-Policy violation among them).
+test('the start-up frame is the desktop window\'s', async ({ page }) => {
+  const requests = [];
+  const errors = [];
+  page.on('request', (request) => requests.push(request.url()));
+  page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+  page.on('pageerror', (error) => errors.push(error.message));
+  const box = await openPage(page);
+  expect(box).toEqual({ x: box.x, y: box.y, width: 800, height: 800 });
+  expect(box.y + box.height).toBeLessThanOrEqual(1000);
+  expect(requests.filter((url) => !url.startsWith(process.env.QUILLMARK_URL))).toEqual([]);
+  expect(errors).toEqual([]);
+  const web = passesOfPng(await page.locator('#canvas').screenshot());
+  expect(differences(passesOfPpm(path.join(desktopFrames, 'startup.ppm')), web)).toEqual([]);
+});
+
+test('the markers frame after F12, a x 20 and r is the desktop window\'s', async ({ page }) => {
+  await openPage(page);
+  await page.keyboard.press('F12');
+  for (let k = 0; k < 20; ++k) await page.keyboard.press('a');
+  await page.keyboard.press('r');
+  await expect.poll(async () => {
+    const scene = await sceneOf(page);
+    return [scene.waveCount, scene.waveAmplitude.toFixed(2), scene.segmentCount];
+  }).toEqual([12, '0.30', 512]);
+  const web = passesOfPng(await page.locator('#canvas').screenshot());
+  const found = differences(passesOfPpm(path.join(desktopFrames, 'markers.ppm')), web);
+  expect(found).toEqual([]);
+  expect(web.includes(4)).toBe(true);
+});

@@ -1,0 +1,33 @@
+// serve.mjs: serves the built page (QUILLMARK_SITE) over HTTP on a free port of 127.0.0.1 while the
+// tests run, with the types a static host gives, and hands the address to them as QUILLMARK_URL.
+import fs from 'node:fs';
+import http from 'node:http';
+import path from 'node:path';
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.png': 'image/png',
+};
+
+export default async function serveSite() {
+  const site = path.resolve(process.env.QUILLMARK_SITE || '');
+  if (!fs.existsSync(path.join(site, 'index.html'))) {
+    throw new Error(`No built page in '${site}': build it with cmake --preset web && cmake --build --preset web`);
+  }
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    const file = path.join(site, name.endsWith('/') ? `${name}index.html` : name);
+    if (!file.startsWith(site + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
+    fs.createReadStream(file).pipe(response);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  process.env.QUILLMARK_URL = `http://127.0.0.1:${server.address().port}/`;
+  return () => new Promise((resolve) => server.close(resolve));
+}
