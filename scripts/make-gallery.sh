@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
 # make-gallery.sh: makes every picture the README shows, and the program's icons, from the real
-# program in a real window (Xvfb, freeglut, Mesa) driven by real key and mouse events (xdotool).
+# program in a real window (Xvfb, freeglut, Mesa) driven by real key and mouse events (xdotool),
+# and the web page's picture from the real page in headless Chromium.
 #
 #   ./scripts/make-gallery.sh          builds in Release, writes docs/images/, the installed icon in
 #                                      packaging/ and the window's icon in src/app/window_icon.inc
 #   ./scripts/make-gallery.sh DIR      writes every file into DIR instead (what CI checks)
 #
-# QUILLMARK_BIN=path/to/quillmark uses that program instead of building one.
+# QUILLMARK_BIN=path/to/quillmark uses that program instead of building one, QUILLMARK_SITE=folder
+# that built web page.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/site.sh"
 
 if [ -z "${QUILLMARK_BIN:-}" ]; then
   # The program, and the virtual display and xdotool that drive it.
   install_and_run program BUILD VIRTUAL_DISPLAY TEST
   QUILLMARK_BIN="$QUILLMARK_ROOT/build/release/quillmark"
+fi
+if [ -z "${QUILLMARK_SITE:-}" ]; then
+  install_and_run page WEB BROWSER
+  QUILLMARK_SITE="$QUILLMARK_ROOT/build/web/site"
 fi
 if [ $# -ge 1 ]; then
   images="$1"
@@ -30,6 +37,7 @@ work="$(mktemp -d)"
 
 cleanup() {
   stop_program
+  stop_site_server
   stop_xvfb
   rm -rf "$work"
 }
@@ -150,6 +158,12 @@ drag 1 320 80 120 520
 capture "$images/vanishing-derivative.png"
 stop_program
 head -n 3 "$work/stdout.txt" >"$images/vanishing-derivative.txt"
+
+# The web page as it opens in a 1280 x 1000 browser window.
+port="$(free_port)"
+start_site_server "$QUILLMARK_SITE" "$port"
+page_screenshot "http://127.0.0.1:$port/" "$images/web-page.png"
+stop_site_server
 
 # The icon: the start-up drawing trimmed to its extent, centred on a white square, its lines
 # thickened (a minimum filter spreads the coloured lines over white) so they survive scaling.

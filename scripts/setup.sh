@@ -5,6 +5,8 @@
 set -euo pipefail
 
 QUILLMARK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# The browser tests drive Debian's Chromium: Playwright must not download a browser of its own.
+export PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1
 
 # Each group: one package a line, its Debian name first, then what it is for. A script installs
 # only the groups it uses, e.g. `ensure_packages BUILD VIRTUAL_DISPLAY`.
@@ -46,6 +48,25 @@ PACKAGING_PACKAGES=(
   "file                checks the types of the installed files"
 )
 
+# The web page: built to WebAssembly (web.sh, test.sh) and served on 127.0.0.1 (web.sh).
+WEB_PACKAGES=(
+  "cmake               the build system"
+  "make                runs the build that CMake writes"
+  "emscripten          the C++ to WebAssembly compiler, with Node.js"
+  "python3             serves the page (web.sh)"
+)
+
+# A real browser: the page's tests, and its screenshot where there is no display.
+BROWSER_PACKAGES=(
+  "chromium            the browser the page is tested in and photographed with"
+  "fonts-dejavu-core   the page's text in screenshots"
+)
+
+# The page's browser tests drive Chromium with Playwright, which npm installs into tests/web.
+WEB_TEST_PACKAGES=(
+  "npm                 installs Playwright (not needed where Node.js brought npm along)"
+)
+
 # The benchmarks (scripts/bench.sh).
 BENCH_PACKAGES=(
   "libbenchmark-dev    Google Benchmark"
@@ -78,14 +99,20 @@ package_installed() {
   command -v dpkg-query >/dev/null && dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"
 }
 
-# The steps, one command a line, run from the top folder: build the program alone (program), or
-# build it with every test and run them (tests).
+# The steps, one command a line, run from the top folder: build the program alone (program), the
+# web page alone (page), or both with every test and run them (tests).
 steps() {
   case "$1" in
     program)
       echo "cmake --preset release -DBUILD_TESTING=OFF"
       echo "cmake --build --preset release -j $(nproc) --target quillmark" ;;
+    page)
+      echo "cmake --preset web"
+      echo "cmake --build --preset web -j $(nproc)" ;;
     tests)
+      echo "cmake --preset web"
+      echo "cmake --build --preset web -j $(nproc)"
+      echo "npm ci --prefix tests/web --no-audit --no-fund"
       echo "cmake --preset release"
       echo "cmake --build --preset release -j $(nproc)"
       echo "ctest --preset release -j $(nproc)" ;;
@@ -150,6 +177,8 @@ ensure_packages() {
   while read -r entry; do
     name="${entry%% *}"
     [ "$name" = libglut-dev ] && name="$(glut_package)"
+    # Node.js from elsewhere (NodeSource, nvm) brings its own npm, which Debian's would clash with.
+    [ "$name" = npm ] && command -v npm >/dev/null && continue
     package_installed "$name" || missing+=("$name")
   done < <(group_entries "$@")
   [ ${#missing[@]} -eq 0 ] || install_packages "${missing[@]}"
