@@ -46,6 +46,26 @@ test('right and middle drags zoom as on the desktop, outside the canvas too, wit
   expect(await menus).toBe(true);
 });
 
+test('the side buttons act as other buttons do, and the back button does not leave the page', async ({ page }) => {
+  // A page to go back to.
+  await page.goto(`${process.env.QUILLMARK_URL}?before`);
+  const box = await openPage(page);
+  const mouse = await page.context().newCDPSession(page);
+  const [x, y] = pagePoint(box, 600, 300);
+  const [, yUp] = pagePoint(box, 600, 250);
+  const send = (type, button, at) => mouse.send('Input.dispatchMouseEvent',
+    { type, button, x: at[0], y: at[1], clickCount: 1, buttons: type === 'mouseReleased' ? 0 : { back: 8, forward: 16 }[button] });
+  await send('mousePressed', 'back', [x, y]);
+  await send('mouseMoved', 'back', [x, yUp]);
+  await send('mouseReleased', 'back', [x, yUp]);
+  await send('mousePressed', 'forward', [x, y]);
+  await send('mouseReleased', 'forward', [x, y]);
+  const events = [['mouse', 7, DOWN, 600, 300], ['motion', 600, 250], ['mouse', 7, UP, 600, 250],
+    ['mouse', 8, DOWN, 600, 300], ['mouse', 8, UP, 600, 300]];
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
+  expect(page.url()).toBe(process.env.QUILLMARK_URL);
+});
+
 test('arrows move the drawing by 80 pixels and do not scroll the page', async ({ page }) => {
   await page.setViewportSize(SHORT_VIEWPORT);
   await openPage(page);
