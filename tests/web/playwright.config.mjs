@@ -9,7 +9,7 @@ export default defineConfig({
   globalSetup: './serve.mjs',
   timeout: 90_000,
   expect: { timeout: 15_000 },
-  // ctest runs the spec files side by side; each runs its tests one after another.
+  // ctest runs the three test files side by side; each runs its tests one after another.
   workers: 1,
   outputDir: process.env.QUILLMARK_WEB_RESULTS || 'test-results',
   reporter: [['list']],
