@@ -17,7 +17,8 @@ for picture in startup markers dragged-point vanishing-derivative; do
   [ "$size" = 800x800 ] || { echo "$picture.png is $size"; exit 1; }
   [ "$colours" -ge 4 ] || { echo "$picture.png has only $colours colours"; exit 1; }
 done
-convert "$out/markers.png" -format %c histogram:info:- | grep -q '#FF00FF' || { echo "markers.png: no marker"; exit 1; }
+# Colour lists are read whole first: grep -q stopping early would fail the pipe.
+grep -q '#FF00FF' <<<"$(convert "$out/markers.png" -format %c histogram:info:-)" || { echo "markers.png: no marker"; exit 1; }
 [ "$(identify -format '%wx%h' "$out/icon.png")" = 256x256 ]
 # Width and height 48, then 48 x 48 pixels; the same drawing gives the same pixels, so the
 # committed copy must be this one (after a change to the drawing, run make-gallery.sh again).
