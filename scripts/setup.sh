@@ -184,6 +184,12 @@ ensure_packages() {
   [ ${#missing[@]} -eq 0 ] || install_packages "${missing[@]}"
 }
 
+# Playwright, which drives Chromium for the browser tests and the page's screenshots, into tests/web
+# as its lock file pins it.
+install_playwright() {
+  npm ci --prefix "$QUILLMARK_ROOT/tests/web" --no-audit --no-fund --loglevel=error >/dev/null
+}
+
 # Installs the groups' packages, or without apt-get lists them with the steps after them, then
 # runs the steps (program or tests). Usage: install_and_run STEPS GROUP...
 install_and_run() {

@@ -7,7 +7,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 install_and_run page WEB BROWSER WEB_TEST
-npm ci --prefix "$QUILLMARK_ROOT/tests/web" --no-audit --no-fund --loglevel=error >/dev/null
+install_playwright
 
 site="$QUILLMARK_ROOT/build/web/site"
 echo "build/web/site, bytes and bytes gzipped (gzip -9):"

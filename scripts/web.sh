@@ -25,7 +25,7 @@ fi
 groups=(WEB)
 [ -n "${DISPLAY:-}" ] || groups+=(BROWSER WEB_TEST)
 install_and_run page "${groups[@]}"
-[ -n "${DISPLAY:-}" ] || npm ci --prefix "$QUILLMARK_ROOT/tests/web" --no-audit --no-fund --loglevel=error >/dev/null
+[ -n "${DISPLAY:-}" ] || install_playwright
 
 url="http://127.0.0.1:$port/"
 trap stop_site_server EXIT

@@ -5,7 +5,7 @@ import { CHROMIUM_OPTIONS } from './chromium.mjs';
 
 export default defineConfig({
   testDir: '.',
-  testMatch: '*.spec.mjs',
+  testMatch: '*.test.mjs',
   globalSetup: './serve.mjs',
   timeout: 90_000,
   expect: { timeout: 15_000 },

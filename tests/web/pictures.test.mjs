@@ -1,4 +1,4 @@
-// pictures.spec.mjs: the page's canvas against the desktop window for the same input, colour by
+// pictures.test.mjs: the page's canvas against the desktop window for the same input, colour by
 // colour within a pixel: the start-up frame and the markers frame (F12, a x 20, r).
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';

@@ -1,4 +1,4 @@
-// page.spec.mjs: the page around the program: scaled down but square on a narrow viewport, where the
+// page.test.mjs: the page around the program: scaled down but square on a narrow viewport, where the
 // pointer still lands on the program's pixels, and a clear message where it cannot run.
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';

@@ -1,4 +1,4 @@
-// input.spec.mjs: real mouse, wheel, touch and key input through the browser leaves the program's
+// input.test.mjs: real mouse, wheel, touch and key input through the browser leaves the program's
 // scene exactly as the desktop's handlers leave it for the same events; keys the program does not
 // use, and the wheel away from the canvas, keep their meaning in the browser.
 import { test, expect } from '@playwright/test';
