@@ -148,6 +148,15 @@ const QuillmarkInput = (function () {
         program.key(event.key.charCodeAt(0), pointer[0], pointer[1]);
       }
     });
+
+    // Ends every press the page gave the program, as releases where the pointer last was: for
+    // whatever replaces the drawing under a drag.
+    function releaseAll() {
+      touchId = null;
+      for (const button of Array.from(held)) release(button, pointer);
+    }
+
+    return { releaseAll };
   }
 
   return { connect };

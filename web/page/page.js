@@ -10,6 +10,8 @@
   const LOG_LINES = 100;
 
   let stopped = false;
+  // The page's input, once the program runs: input.releaseAll() ends every press it gave.
+  let input = null;
   let lastErrorLine = '';
 
   // The first failure is the one to show: what it sets off afterwards adds nothing.
@@ -116,7 +118,7 @@
       fail(`Quillmark stopped: ${reason.replace(/^quillmark: /, '')}. Reload the page to start again.`);
     },
     onRuntimeInitialized() {
-      QuillmarkInput.connect(canvas, {
+      input = QuillmarkInput.connect(canvas, {
         mouse: window.Module._quillmarkMouse,
         motion: window.Module._quillmarkMotion,
         specialKey: window.Module._quillmarkSpecialKey,
