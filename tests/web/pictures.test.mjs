@@ -1,18 +1,14 @@
 // pictures.test.mjs: the page's canvas against the desktop window for the same input, colour by
 // colour within a pixel: the start-up frame and the markers frame (F12, a x 20, r).
-import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
 import { test, expect } from '@playwright/test';
-import { differences, openPage, passesOfPng, passesOfPpm, sceneOf } from './support.mjs';
+import { differences, makeDesktopFrames, openPage, passesOfPng, passesOfPpm, sceneOf } from './support.mjs';
 
-const desktopFrames = fs.mkdtempSync(path.join(os.tmpdir(), 'quillmark-desktop-'));
+let desktopFrames;
 
 test.beforeAll(() => {
-  execFileSync('/usr/bin/python3', [fileURLToPath(new URL('desktop_frames.py', import.meta.url)),
-    process.env.QUILLMARK_DESKTOP, desktopFrames], { stdio: 'inherit', timeout: 120_000 });
+  desktopFrames = makeDesktopFrames();
 });
 
 test.afterAll(() => fs.rmSync(desktopFrames, { recursive: true, force: true }));

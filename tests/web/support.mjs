@@ -1,8 +1,11 @@
 // support.mjs: what the browser tests share: opening the page and reading its readout, real input at
-// canvas pixels, the desktop's scene after the same events (replay_events), and the colour-by-colour
-// comparison of the page's canvas with the desktop window's frame.
+// canvas pixels, the desktop's scene after the same events (replay_events), the desktop window's
+// frames, and the colour-by-colour comparison of the page's canvas with them.
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { expect } from '@playwright/test';
 import { PNG } from 'pngjs';
 
@@ -61,19 +64,34 @@ export async function performMouse(page, box, events) {
 const PASS_COLOURS = ['255,255,255', '0,255,0', '0,0,255', '255,255,0', '255,0,255'];
 export const PASS_NAMES = ['background', 'curve', 'control polygon', 'wave curve', 'markers'];
 
-function passesOf(rgb, pixelBytes) {
+function passesOf(rgb, pixelBytes, rowBytes = SIZE * pixelBytes, start = 0) {
   const passes = new Int8Array(SIZE * SIZE);
   for (let i = 0; i < passes.length; ++i) {
-    const o = i * pixelBytes;
+    const o = start + Math.floor(i / SIZE) * rowBytes + (i % SIZE) * pixelBytes;
     passes[i] = PASS_COLOURS.indexOf(`${rgb[o]},${rgb[o + 1]},${rgb[o + 2]}`);
   }
   return passes;
 }
 
-export function passesOfPng(buffer) {
+// The canvas's own screenshot, or the canvas's box (whole pixels, one per CSS pixel) in a
+// screenshot of the page.
+export function passesOfPng(buffer, box) {
   const png = PNG.sync.read(buffer);
-  expect([png.width, png.height]).toEqual([SIZE, SIZE]);
-  return passesOf(png.data, 4);
+  if (box === undefined) {
+    expect([png.width, png.height]).toEqual([SIZE, SIZE]);
+    return passesOf(png.data, 4);
+  }
+  expect(Number.isInteger(box.x) && Number.isInteger(box.y) && [box.width, box.height]).toEqual([SIZE, SIZE]);
+  expect(box.x + SIZE <= png.width && box.y + SIZE <= png.height).toBe(true);
+  return passesOf(png.data, 4, png.width * 4, (box.y * png.width + box.x) * 4);
+}
+
+// The desktop window's frames (desktop_frames.py) in a new folder: startup.ppm and markers.ppm.
+export function makeDesktopFrames() {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'quillmark-desktop-'));
+  execFileSync('/usr/bin/python3', [fileURLToPath(new URL('desktop_frames.py', import.meta.url)),
+    process.env.QUILLMARK_DESKTOP, folder], { stdio: 'inherit', timeout: 120_000 });
+  return folder;
 }
 
 export function passesOfPpm(file) {
