@@ -62,6 +62,12 @@ BROWSER_PACKAGES=(
   "fonts-dejavu-core   the page's text in screenshots"
 )
 
+# The page's smoke list in Firefox and WebKit, each in a real window on a virtual display.
+ENGINE_PACKAGES=(
+  "firefox-esr         Firefox, driven over WebDriver BiDi by puppeteer-core from npm"
+  "webkit2gtk-driver   WebKitWebDriver, which drives WebKitGTK's MiniBrowser"
+)
+
 # The page's browser tests drive Chromium with Playwright, which npm installs into tests/web.
 WEB_TEST_PACKAGES=(
   "npm                 installs Playwright (not needed where Node.js brought npm along)"

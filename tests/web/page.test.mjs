@@ -1,8 +1,10 @@
 // page.test.mjs: the page around the program: scaled down but square on a narrow viewport, where the
-// pointer still lands on the program's pixels, and a clear message where it cannot run.
+// pointer still lands on the program's pixels, and a clear message where it cannot run: opened from
+// a file, or in a browser with WebGL turned off.
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { test, expect } from '@playwright/test';
+import { CHROMIUM_OPTIONS } from './chromium.mjs';
 import { canvasPixel, desktopSceneAfter, openPage, pagePoint, performMouse, sceneOf } from './support.mjs';
 
 test('narrowed to a phone\'s width, the canvas is scaled down, square, and a drag still picks and moves P1', async ({ page }) => {
@@ -27,4 +29,20 @@ test('opened from the file system, the page says it must be served over HTTP and
   await expect(status).toContainText('served over HTTP');
   await expect(status).toContainText('./scripts/web.sh');
   await expect(status).toBeVisible();
+});
+
+test('in a browser with WebGL turned off, the page says so and what helps, not to reload', async ({ playwright }) => {
+  const browser = await playwright.chromium.launch({ ...CHROMIUM_OPTIONS, args: [...CHROMIUM_OPTIONS.args, '--disable-webgl'] });
+  try {
+    const page = await browser.newPage();
+    await page.goto(process.env.QUILLMARK_URL);
+    const status = page.locator('#status');
+    await expect(status).toContainText('This browser has WebGL turned off');
+    await expect(status).toContainText('another browser');
+    await expect(status).toContainText('hardware acceleration');
+    await expect(status).not.toContainText('Reload');
+    await expect(status).toBeVisible();
+  } finally {
+    await browser.close();
+  }
 });

@@ -117,6 +117,12 @@
       const reason = lastErrorLine || String(what);
       fail(`Quillmark stopped: ${reason.replace(/^quillmark: /, '')}. Reload the page to start again.`);
     },
+    // Reloading cannot bring WebGL back: the browser turned it off.
+    onWebGlOff() {
+      fail('This browser has WebGL turned off, for this graphics driver or by a setting, and Quillmark needs ' +
+        'WebGL to draw. Open the page in another browser, or turn on hardware acceleration (or WebGL) in this ' +
+        'browser\'s settings.');
+    },
     onRuntimeInitialized() {
       input = QuillmarkInput.connect(canvas, {
         mouse: window.Module._quillmarkMouse,

@@ -10,6 +10,11 @@
 
 #include "platform/page.h"
 
+// Lets the page say what is wrong and what helps, before the program stops with its line.
+EM_JS(void, tellPageWebGlIsOff, (), {
+    if (Module["onWebGlOff"]) Module["onWebGlOff"]();
+});
+
 namespace {
 
 constexpr const char* CANVAS = "#canvas";
@@ -63,6 +68,7 @@ int glutCreateWindow(const char* title) {
     attributes.antialias = (displayMode & GLUT_MULTISAMPLE) != 0;
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context = emscripten_webgl_create_context(CANVAS, &attributes);
     if (context <= 0 || emscripten_webgl_make_context_current(context) != EMSCRIPTEN_RESULT_SUCCESS) {
+        tellPageWebGlIsOff();
         std::fprintf(stderr, "quillmark: this browser gave no WebGL context for drawing (WebGL may be turned off)\n");
         std::abort();
     }
