@@ -59,6 +59,18 @@ function engineSession(layer, browser, display) {
   // Where the page's viewport starts on the screen, found from a real pointer move.
   let origin = null;
 
+  // The canvas's box once the page has stopped moving it: a wheel step may scroll the page smoothly.
+  async function settledBox() {
+    let box = await session.box('#canvas');
+    for (let k = 0; k < 50; ++k) {
+      await new Promise((resolve) => setTimeout(resolve, 100));
+      const now = await session.box('#canvas');
+      if (now.x === box.x && now.y === box.y) return now;
+      box = now;
+    }
+    throw new Error('the page kept scrolling for 5 s');
+  }
+
   const session = {
     name: layer.NAME,
     keptKeys: layer.KEPT_KEYS,
@@ -98,19 +110,19 @@ function engineSession(layer, browser, display) {
     async perform(events, sceneAfter) {
       for (let k = 0; k < events.length; ++k) {
         const [kind, ...args] = events[k];
-        const box = await session.box('#canvas');
+        const box = await settledBox();
         const moveTo = (x, y) => xdotool('mousemove', ...pagePoint(box, x, y).map((v, i) => v + origin[i]));
         if (kind === 'motion') {
           moveTo(...args);
         } else {
           const [button, state, x, y] = args;
-          const wheel = button >= FIRST_WHEEL_BUTTON;
           if (state === DOWN) moveTo(x, y);
-          if (wheel && state === DOWN) {
+          if (button < FIRST_WHEEL_BUTTON) {
+            xdotool(state === DOWN ? 'mousedown' : 'mouseup', X_BUTTONS[button]);
+          } else if (state === DOWN) {
             xdotool('click', X_BUTTONS[button]);
             continue;
           }
-          if (!wheel) xdotool(state === DOWN ? 'mousedown' : 'mouseup', X_BUTTONS[button]);
         }
         await expect.poll(() => session.scene()).toEqual(sceneAfter(events.slice(0, k + 1)));
       }
