@@ -38,6 +38,14 @@ export function canvasPixel(box, x, y) {
   return [Math.floor((x - box.x) * SIZE / box.width), Math.floor((y - box.y) * SIZE / box.height)];
 }
 
+// Fingers through CDP, which can put several down at once (Playwright's touchscreen has one):
+// send('touchStart', [x, y], ...) with one page point per finger down, its id its place in the list.
+export async function fingersOn(page) {
+  const session = await page.context().newCDPSession(page);
+  return (type, ...points) => session.send('Input.dispatchTouchEvent',
+    { type, touchPoints: points.map(([x, y], id) => ({ x, y, id })) });
+}
+
 const BUTTON_NAMES = ['left', 'middle', 'right'];
 const UP = 1;
 

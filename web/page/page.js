@@ -12,12 +12,16 @@
   let stopped = false;
   // The page's input, once the program runs: input.releaseAll() ends every press it gave.
   let input = null;
+  // The scene of the last frame drawn, and what keeps the buttons in step with it.
+  let drawnScene = null;
+  let showSceneOnButtons = () => {};
   let lastErrorLine = '';
 
   // The first failure is the one to show: what it sets off afterwards adds nothing.
   function fail(message) {
     if (stopped) return;
     stopped = true;
+    for (const button of document.querySelectorAll('#panel button')) button.disabled = true;
     status.textContent = message;
     status.classList.add('failure');
     status.hidden = false;
@@ -67,7 +71,7 @@
     segmentCount: String,
     zoom: twoDecimals,
   };
-  const readoutValues = Array.from(readout.querySelectorAll('dd'));
+  const readoutValues = Array.from(readout.querySelectorAll('[data-field]'));
   let firstFrame = true;
 
   // The scene as the program holds it after a frame: the values for people, and every value in full
@@ -83,6 +87,8 @@
       if (value.textContent !== text) value.textContent = text;
     }
     readout.dataset.scene = JSON.stringify(scene);
+    drawnScene = scene;
+    showSceneOnButtons(scene);
   }
 
   if (location.protocol === 'file:') {
@@ -124,7 +130,9 @@
         specialKey: window.Module._quillmarkSpecialKey,
         key: window.Module._quillmarkKey,
         isStopped: () => stopped,
+        drawnScene: () => drawnScene,
       });
+      showSceneOnButtons = QuillmarkControls.connect(document.getElementById('panel'), input);
     },
     onFrameDrawn: showScene,
   };
