@@ -159,10 +159,11 @@ capture "$images/vanishing-derivative.png"
 stop_program
 head -n 3 "$work/stdout.txt" >"$images/vanishing-derivative.txt"
 
-# The web page as it opens in a 1280 x 1000 browser window.
+# The web page as it opens in a 1280 x 1000 browser window, and on a phone.
 port="$(free_port)"
 start_site_server "$QUILLMARK_SITE" "$port"
 page_screenshot "http://127.0.0.1:$port/" "$images/web-page.png"
+page_screenshot "http://127.0.0.1:$port/" "$images/web-phone.png" phone
 stop_site_server
 
 # The icon: the start-up drawing trimmed to its extent, centred on a white square, its lines

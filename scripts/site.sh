@@ -35,8 +35,8 @@ stop_site_server() {
   [ -n "${SITE_SERVER_PID:-}" ] && kill "$SITE_SERVER_PID" 2>/dev/null || true
 }
 
-# A 1280 x 1000 screenshot of the page at $1 into $2, once its program has drawn (Playwright, as
-# npm installed it into tests/web).
+# A 1280 x 1000 screenshot of the page at $1 into $2, once its program has drawn, or with $3 phone
+# one on a phone held upright (Playwright, as npm installed it into tests/web).
 page_screenshot() {
-  node "$QUILLMARK_ROOT/scripts/page_screenshot.mjs" "$1" "$2"
+  node "$QUILLMARK_ROOT/scripts/page_screenshot.mjs" "$@"
 }
