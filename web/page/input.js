@@ -244,15 +244,11 @@ const QuillmarkInput = (function () {
       }
     }, { passive: false });
 
-    // A finger lifted, inside the canvas or out of it, ends the press it was giving; a cancelled
-    // touch (an incoming call) ends every press.
+    // A finger lifted, inside the canvas or out of it, or cancelled (an incoming call), ends the
+    // press it was giving.
     function endTouch(event) {
       // No mouse events are made up for a lifted finger: the program has had what it means.
       if (event.cancelable) event.preventDefault();
-      if (event.type === 'touchcancel') {
-        releaseAll();
-        return;
-      }
       if (gesture !== null && !program.isStopped()) {
         if (gesture.kind === 'drag') {
           const touch = touchById(event.changedTouches, gesture.id);
