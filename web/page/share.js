@@ -7,9 +7,10 @@ const QuillmarkShare = (function () {
   // WebKit refuses history.replaceState after 100 calls in 30 s, and a held key changes the drawing
   // 15 times a second: the address is written at most once a second.
   const WRITE_INTERVAL_MS = 1000;
-  // The program refuses links over 2,000 characters; a longer fragment is cut before it is copied
-  // onto the program's stack, which stays refused all the same.
-  const LONGEST_FRAGMENT = 2001;
+  // The program refuses links over 2,000 characters, saying how long they are. A fragment is copied
+  // onto the program's stack (1 MB) at up to 4 bytes a character: a longer one is cut first, and
+  // stays refused all the same.
+  const LONGEST_FRAGMENT = 65_536;
 
   // "#controls" and the like move to a part of the page; they name no drawing.
   function namesPagePart(fragment) {
