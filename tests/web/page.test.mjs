@@ -72,19 +72,24 @@ test('a bad link gives the start-up drawing and says why; pasted links end a dra
   expect(writes).toBeLessThanOrEqual(Math.floor(seconds) + 1);
 });
 
-test('after one visit the page opens with its server stopped, and takes a new version from the server', async ({ page }) => {
+test('after one visit the whole site opens with its server stopped, and a new version on the server shows at once', async ({ page }) => {
   const site = fs.mkdtempSync(path.join(os.tmpdir(), 'quillmark-site-'));
   fs.cpSync(process.env.QUILLMARK_SITE, site, { recursive: true });
-  const server = await serveFolder(site);
+  let server = await serveFolder(site);
   await page.goto(server.url);
   await page.evaluate(() => navigator.serviceWorker.ready);
-  const index = path.join(site, 'index.html');
-  fs.writeFileSync(index, fs.readFileSync(index, 'utf8').replace('<title>Quillmark</title>', '<title>Quillmark, new</title>'));
-  await page.reload();
-  await expect(page).toHaveTitle('Quillmark, new');
   await server.stop();
   await page.reload();
   await expect.poll(() => sceneOf(page)).not.toBeNull();
+  // Every file was kept, those the page asks for later or never too.
+  const files = fs.readdirSync(site);
+  expect(await page.evaluate((names) => Promise.all(names.map((name) => fetch(name).then((response) => response.ok, () => false))), files))
+    .toEqual(files.map(() => true));
+  const index = path.join(site, 'index.html');
+  fs.writeFileSync(index, fs.readFileSync(index, 'utf8').replace('<title>Quillmark</title>', '<title>Quillmark, new</title>'));
+  server = await serveFolder(site, new URL(server.url).port);
+  await page.reload();
   await expect(page).toHaveTitle('Quillmark, new');
+  await server.stop();
   fs.rmSync(site, { recursive: true, force: true });
 });

@@ -14,9 +14,9 @@ const TYPES = {
   '.webmanifest': 'application/manifest+json',
 };
 
-// Serves the folder; gives its address and a function that stops the server, dropping the
-// connections that browsers keep open.
-export async function serveFolder(folder) {
+// Serves the folder, on a free port unless given one; gives its address and a function that stops
+// the server, dropping the connections that browsers keep open.
+export async function serveFolder(folder, port = 0) {
   const site = path.resolve(folder);
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
@@ -28,7 +28,7 @@ export async function serveFolder(folder) {
     response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
     fs.createReadStream(file).pipe(response);
   });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
   const stop = () => new Promise((resolve) => {
     server.close(resolve);
     server.closeAllConnections();

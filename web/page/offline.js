@@ -4,16 +4,18 @@
 'use strict';
 
 const CACHE = 'quillmark';
-// The whole site, kept at the first visit: the icons and the manifest too, which the page itself
-// may never ask for.
-const SITE = ['./', 'style.css', 'input.js', 'share.js', 'page.js', 'quillmark.js', 'quillmark.wasm',
-  'icon.png', 'icon-192.png', 'icon-512.png', 'quillmark.webmanifest'];
+// The whole site, kept at the first visit, whose files were fetched before this worker ran: the
+// icons and the manifest too, which the page itself may never ask for.
+const SITE = ['index.html', 'style.css', 'input.js', 'share.js', 'page.js', 'offline.js', 'quillmark.js',
+  'quillmark.wasm', 'icon.png', 'icon-192.png', 'icon-512.png', 'quillmark.webmanifest'];
 
-// A static host serves one file whatever the query: kept once, under its path.
+// A static host serves one file whatever the query, and a folder's index.html for the folder:
+// each file is kept once, under its own path.
 function keyOf(request) {
   const url = new URL(request.url);
   url.search = '';
   url.hash = '';
+  if (url.pathname.endsWith('/')) url.pathname += 'index.html';
   return url.href;
 }
 
@@ -33,7 +35,7 @@ self.addEventListener('activate', (event) => event.waitUntil(self.clients.claim(
 async function fromCache(request) {
   const kept = await caches.match(keyOf(request));
   if (kept) return kept;
-  if (request.mode === 'navigate') return (await caches.match('./')) || Response.error();
+  if (request.mode === 'navigate') return (await caches.match('index.html')) || Response.error();
   return Response.error();
 }
 
