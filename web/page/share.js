@@ -9,7 +9,7 @@ const QuillmarkShare = (function () {
   const WRITE_INTERVAL_MS = 1000;
   // The program refuses links over 2,000 characters, saying how long they are. A fragment is copied
   // onto the program's stack (1 MB) at up to 4 bytes a character: a longer one is cut first, and
-  // stays refused all the same.
+  // stays refused all the same (told as this long).
   const LONGEST_FRAGMENT = 65_536;
 
   // "#controls" and the like move to a part of the page; they name no drawing.
