@@ -1,9 +1,11 @@
 // input.test.mjs: real mouse, wheel, touch and key input through the browser leaves the program's
-// scene exactly as the desktop's handlers leave it for the same events; keys the program does not
-// use, and the wheel away from the canvas, keep their meaning in the browser.
+// scene exactly as the desktop's handlers leave it for the same events, and a drawing so reached
+// opens again from its link; keys the program does not use, and the wheel away from the canvas,
+// keep their meaning in the browser.
 import { test, expect } from '@playwright/test';
 import {
-  canvasPixel, desktopSceneAfter, fingersOn, openPage, pagePoint, passesOfPng, performMouse, sceneOf,
+  canvasPasses, canvasPixel, changedPixels, desktopSceneAfter, drawingOf, fingersOn, openPage, pagePoint,
+  passesOfPng, performMouse, sceneOf,
 } from './support.mjs';
 
 const DOWN = 0;
@@ -27,6 +29,36 @@ test('a drag of P1, zoomed by the right button outside the canvas on the way, an
   const desktop = desktopSceneAfter(events);
   expect(desktop.controlPoints).not.toEqual(desktopSceneAfter([]).controlPoints);
   await expect.poll(() => sceneOf(page)).toEqual(desktop);
+});
+
+test('a drawing reached by input, shown rounded, opens again from the copied link: the same drawing to the bit, the same pixels', async ({ page }) => {
+  await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+  const box = await openPage(page);
+  const drags = [['mouse', LEFT, DOWN, 320, 80], ['motion', 200, 60], ['mouse', LEFT, UP, 200, 60],
+    ['mouse', RIGHT, DOWN, 700, 700], ['motion', 700, 640], ['mouse', RIGHT, UP, 700, 640]];
+  await performMouse(page, box, drags);
+  await page.keyboard.press('F7');
+  for (let k = 0; k < 15; ++k) await page.keyboard.press('s');
+  const desktop = desktopSceneAfter([...drags, ['special', 7], ...Array(15).fill(['key', 115])]);
+  await expect.poll(() => sceneOf(page)).toEqual(desktop);
+  const shown = (field) => page.locator(`#readout [data-field=${field}]`);
+  await expect(shown('waveAmplitude')).toHaveText('-0.05');
+  await expect(shown('zoom')).toHaveText('2.06');
+  await expect(shown('p1')).toHaveText('(-0.250, 0.425)');
+  await expect(shown('markerPoints')).toHaveText(String(desktop.markerPoints));
+  // The address follows the drawing by itself, within a second.
+  await expect.poll(() => new URL(page.url()).hash).toMatch(/^#p=/);
+  await page.getByRole('button', { name: /^Copy link/ }).click();
+  await expect(page.locator('#share-said')).toHaveText('Link copied');
+  const link = await page.evaluate(() => navigator.clipboard.readText());
+  expect(link).toBe(page.url());
+  const picture = await canvasPasses(page);
+  // One page at a time: a page in the background gets no frames.
+  await page.close();
+  const opened = await page.context().newPage();
+  await opened.goto(link);
+  await expect.poll(async () => drawingOf(await sceneOf(opened) ?? {})).toEqual(drawingOf(desktop));
+  expect(changedPixels(await canvasPasses(opened), picture)).toBe(0);
 });
 
 test('right and middle drags zoom as on the desktop, outside the canvas too, with no menu', async ({ page }) => {
@@ -64,7 +96,8 @@ test('the side buttons act as other buttons do, and the back button does not lea
   const events = [['mouse', 7, DOWN, 600, 300], ['motion', 600, 250], ['mouse', 7, UP, 600, 250],
     ['mouse', 8, DOWN, 600, 300], ['mouse', 8, UP, 600, 300]];
   await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
-  expect(page.url()).toBe(process.env.QUILLMARK_URL);
+  // Its fragment names the drawing.
+  expect(page.url().split('#')[0]).toBe(process.env.QUILLMARK_URL);
 });
 
 test('arrows move the drawing by 80 pixels and do not scroll the page', async ({ page }) => {
@@ -97,7 +130,8 @@ test('arrows move the drawing by 80 pixels and do not scroll the page', async ({
 test('F5 sets five half-waves and the same document stays loaded', async ({ page }) => {
   await openPage(page);
   let navigations = 0;
-  page.on('framenavigated', (frame) => { if (frame === page.mainFrame()) navigations += 1; });
+  // A new document fires load; the address following the drawing loads none.
+  page.on('load', () => { navigations += 1; });
   await page.keyboard.press('F5');
   await page.keyboard.press('Shift+F11');
   await page.keyboard.press('F5');

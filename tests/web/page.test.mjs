@@ -1,10 +1,14 @@
 // page.test.mjs: the page around the program: scaled down but square on a narrow viewport, where the
 // pointer still lands on the program's pixels; the drawing and its buttons in view on phones and
-// laptops; and a clear message where it cannot run.
+// laptops; a clear message where it cannot run or a link cannot be used, links pasted into the
+// address, and the page opened again with its server gone.
+import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { test, expect } from '@playwright/test';
 import { canvasPixel, desktopSceneAfter, openPage, pagePoint, performMouse, sceneOf } from './support.mjs';
+import { serveFolder } from './serve.mjs';
 
 test('narrowed to a phone\'s width, the canvas is scaled down, square, and a drag still picks and moves P1', async ({ page }) => {
   await openPage(page);
@@ -73,4 +77,65 @@ test('opened from the file system, the page says it must be served over HTTP and
   await expect(status).toContainText('served over HTTP');
   await expect(status).toContainText('./scripts/web.sh');
   await expect(status).toBeVisible();
+});
+
+test('a bad link gives the start-up drawing and says why; pasted links end a drag, the last one wins, extreme ones draw, and the address is written at most once a second, refusals included', async ({ page }) => {
+  // As WebKit refuses calls past 100 in 30 s: the first two are refused here.
+  await page.addInitScript(() => {
+    const replaceState = history.replaceState.bind(history);
+    window.addressWrites = 0;
+    history.replaceState = (...args) => {
+      if (++window.addressWrites <= 2) throw new DOMException('The operation is insecure.', 'SecurityError');
+      return replaceState(...args);
+    };
+  });
+  await page.goto(`${process.env.QUILLMARK_URL}#p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=13&a=0.1&s=100&z=2`);
+  await expect(page.locator('#status')).toContainText("could not be used: the half-waves must be a whole number from 1 to 12, not '13'.");
+  expect(await sceneOf(page)).toEqual(desktopSceneAfter([]));
+  // The start-up drawing's address has no fragment.
+  await expect.poll(() => page.url()).toBe(process.env.QUILLMARK_URL);
+
+  // P1 held while two links are pasted, the last P1 onto P0: its vanishing derivative warns at once.
+  await performMouse(page, await page.locator('#canvas').boundingBox(), [['mouse', 0, 0, 320, 80], ['motion', 300, 100]]);
+  await page.evaluate(() => {
+    location.hash = 'n=2';
+    location.hash = 'p=-0.3,0,-0.3,0,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2';
+  });
+  await expect.poll(() => sceneOf(page)).toMatchObject({ controlPoints: [-0.3, 0, -0.3, 0, 0.1, 0.4, 0.3, 0], selectedPoint: -1 });
+  await expect(page.locator('#status')).toBeHidden();
+  await expect(page.locator('#log')).toContainText('warning : t = 0.000, derivative vector is (0,0)');
+
+  const M = '1.7976931348623157e308';
+  await page.evaluate((link) => { location.hash = link; }, `p=${M},-${M},0,0,-${M},${M},0,0&n=12&a=-${M}&s=512&z=5`);
+  await page.keyboard.press('F3');
+  const reached = async () => {
+    const scene = await sceneOf(page);
+    return [scene.controlPoints[1], scene.waveCount];
+  };
+  await expect.poll(reached).toEqual([-Number.MAX_VALUE, 3]);
+  for (let k = 0; k < 30; ++k) await page.keyboard.press('a');
+  const [writes, seconds] = await page.evaluate(() => [window.addressWrites, performance.now() / 1000]);
+  expect(writes).toBeLessThanOrEqual(Math.floor(seconds) + 1);
+});
+
+test('after one visit the whole site opens with its server stopped, and a new version on the server shows at once', async ({ page }) => {
+  const site = fs.mkdtempSync(path.join(os.tmpdir(), 'quillmark-site-'));
+  fs.cpSync(process.env.QUILLMARK_SITE, site, { recursive: true });
+  let server = await serveFolder(site);
+  await page.goto(server.url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await server.stop();
+  await page.reload();
+  await expect.poll(() => sceneOf(page)).not.toBeNull();
+  // Every file was kept, those the page asks for later or never too.
+  const files = fs.readdirSync(site);
+  expect(await page.evaluate((names) => Promise.all(names.map((name) => fetch(name).then((response) => response.ok, () => false))), files))
+    .toEqual(files.map(() => true));
+  const index = path.join(site, 'index.html');
+  fs.writeFileSync(index, fs.readFileSync(index, 'utf8').replace('<title>Quillmark</title>', '<title>Quillmark, new</title>'));
+  server = await serveFolder(site, new URL(server.url).port);
+  await page.reload();
+  await expect(page).toHaveTitle('Quillmark, new');
+  await server.stop();
+  fs.rmSync(site, { recursive: true, force: true });
 });

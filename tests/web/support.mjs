@@ -21,10 +21,27 @@ export async function sceneOf(page) {
   return json === null ? null : JSON.parse(json);
 }
 
+// What a link keeps of a scene: the picture's numbers, nothing of a drag under way.
+export function drawingOf(scene) {
+  const { controlPoints, waveCount, waveAmplitude, segmentCount, zoom, markerPoints } = scene;
+  return { controlPoints, waveCount, waveAmplitude, segmentCount, zoom, markerPoints };
+}
+
+// The canvas's pixels as passes (see passesOfPng), as the page shows them.
+export async function canvasPasses(page) {
+  return passesOfPng(await page.locator('#canvas').screenshot());
+}
+
+// The number of pixels whose pass differs between two pictures.
+export function changedPixels(a, b) {
+  return a.reduce((count, pass, i) => count + (pass !== b[i]), 0);
+}
+
 // Events as GLUT hands them to the program: ['mouse', button, state, x, y], ['motion', x, y],
 // ['special', key], ['key', code].
 export function desktopSceneAfter(events) {
-  return JSON.parse(execFileSync(process.env.QUILLMARK_REPLAY, events.flat().map(String)));
+  // Its last line: a frame of a curve standing still prints warnings first.
+  return JSON.parse(execFileSync(process.env.QUILLMARK_REPLAY, events.flat().map(String)).toString().trim().split('\n').pop());
 }
 
 // Mouse events come at whole CSS pixels: the first one inside canvas pixel (x, y), for a canvas box

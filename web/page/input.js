@@ -269,9 +269,10 @@ const QuillmarkInput = (function () {
     // Keys ----------------------------------------------------------------------------------------
 
     // Keys go to the program wherever the focus is, like keys over the desktop window; with Ctrl,
-    // Alt or Meta they are the browser's.
+    // Alt or Meta they are the browser's, and in a text field (the link to copy by hand) the field's.
     window.addEventListener('keydown', (event) => {
       if (program.isStopped() || event.ctrlKey || event.altKey || event.metaKey) return;
+      if (event.target instanceof Element && event.target.closest('input, textarea, [contenteditable]')) return;
       if (SPECIAL_KEYS.has(event.key)) {
         event.preventDefault();
         program.specialKey(SPECIAL_KEYS.get(event.key), pointer[0], pointer[1]);
