@@ -167,15 +167,3 @@ TEST(DrawingLink, BadAddressesAreRefusedInWords) {
         for (const char ch : reading.problem) EXPECT_TRUE(ch >= 0x20 && ch < 0x7f) << reading.problem;
     }
 }
-
-// A link sets the drawing, every part of it, and nothing of a drag under way.
-TEST(DrawingLink, ApplyingSetsTheDrawingOnly) {
-    SceneState state;
-    state.selectedPoint = 2;
-    state.zoomDragActive = true;
-    const Drawing drawing{{{{1, 2}, {3, 4}, {5, 6}, {7, 8}}}, 3, -0.25, 512, 0.5};
-    applyDrawing(drawing, state);
-    EXPECT_TRUE(sameDrawing(drawingOf(state), drawing));
-    EXPECT_EQ(state.selectedPoint, 2);
-    EXPECT_TRUE(state.zoomDragActive);
-}

@@ -11,7 +11,6 @@ pixels from a screenshot of the 800 x 800 client area.
         after = app.frame(changed_from=start)
         after.pixel(280, 220) == GREEN
 
-    app.wait_for_frame(expected)             # until the window shows exactly that frame
     app.drag(1, (320, 80), (250, 200))       # left button, paced motion steps, one frame per step
     app.process                              # the program's Popen, e.g. to check it is still alive
     app.stderr()                             # what the program wrote to standard error so far
@@ -198,9 +197,6 @@ class Session:
             previous, latest = shots[-2:]
             return latest == previous and (changed_from is None or latest != changed_from) and latest
         return self._wait(settled, "a stable frame" + (" unlike the last one" if changed_from else ""))
-
-    def wait_for_frame(self, expected):
-        self._wait(lambda: self.screenshot() == expected, "the expected frame")
 
     def keys(self, *names):
         self.xdotool("key", "--delay", int(PACE * 1000), *names)

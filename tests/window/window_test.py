@@ -21,15 +21,6 @@ EDGE_BAND = range(70, 91)
 EDGE_COLUMN = 440
 
 
-def markers_address():
-    """The shared address of the drawing that F12, twenty a and r make of the start-up one."""
-    amplitude = 0.1
-    for _ in range(20):
-        amplitude += 0.01
-    # repr gives the shortest text that reads back to the same double, as links do.
-    return f"https://example.org/quillmark/#p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=12&a={amplitude!r}&s=512&z=2"
-
-
 def drawn(point, zoom=ZOOM):
     return gl_to_pixel(point[0] * zoom, point[1] * zoom)
 
@@ -96,19 +87,6 @@ class CommandLine(unittest.TestCase):
             notes = [line for line in app.stderr().splitlines() if line.startswith("quillmark:")]
         self.assertEqual(notes, ["quillmark: ignoring unknown option '--bogus' (try --help)",
                                  "quillmark: ignoring unknown option '-foo' (try --help)"])
-
-    # --open's link is the drawing from the first frame on, the very frame that keys make of the
-    # start-up drawing; GLUT never sees the option or its address.
-    def test_open_starts_with_the_linked_drawing(self):
-        with Session(PROGRAM, "--open", markers_address(), "--bogus") as app:
-            linked = app.frame()
-            notes = [line for line in app.stderr().splitlines() if line.startswith("quillmark:")]
-        self.assertEqual(notes, ["quillmark: ignoring unknown option '--bogus' (try --help)"])
-        with Session(PROGRAM) as app:
-            start = app.frame()
-            self.assertNotEqual(linked, start)
-            app.keys("F12", *["a"] * 20, "r")
-            app.wait_for_frame(linked)
 
 
 def frames_after_each_key(*keys):
