@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # fuzz.sh: builds the libFuzzer targets with clang-14 (installing it if missing) and runs one of them.
-# Usage: scripts/fuzz.sh intersect_fuzzer|event_fuzzer [seconds, default 60]
+# Usage: scripts/fuzz.sh intersect_fuzzer|event_fuzzer|link_fuzzer [seconds, default 60]
 # The corpus grows in build/fuzz/corpus/<target>, starting from the seeds in tests/fuzz/corpus/<target>;
 # libFuzzer's log goes to build/fuzz/<target>.log and a failing input to build/fuzz/artifacts/.
 set -euo pipefail
@@ -12,7 +12,9 @@ case "$target" in
   # The crossing reads only the first 64 bytes: eight doubles.
   intersect_fuzzer) options=(-max_len=64) ;;
   event_fuzzer) options=() ;;
-  *) echo "usage: $0 intersect_fuzzer|event_fuzzer [seconds]" >&2; exit 2 ;;
+  # Link text up to a little past the longest address taken, built from the format's own pieces.
+  link_fuzzer) options=(-max_len=2100 -dict=tests/fuzz/link_fuzzer.dict) ;;
+  *) echo "usage: $0 intersect_fuzzer|event_fuzzer|link_fuzzer [seconds]" >&2; exit 2 ;;
 esac
 
 # The fuzz build needs clang and its sanitizer runtimes on top of what every build needs.

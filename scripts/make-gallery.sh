@@ -4,7 +4,8 @@
 # and the web page's picture from the real page in headless Chromium.
 #
 #   ./scripts/make-gallery.sh          builds in Release, writes docs/images/, the installed icon in
-#                                      packaging/ and the window's icon in src/app/window_icon.inc
+#                                      packaging/, the window's icon in src/app/window_icon.inc and
+#                                      the web app's icons in web/page/
 #   ./scripts/make-gallery.sh DIR      writes every file into DIR instead (what CI checks)
 #
 # QUILLMARK_BIN=path/to/quillmark uses that program instead of building one, QUILLMARK_SITE=folder
@@ -27,10 +28,12 @@ if [ $# -ge 1 ]; then
   images="$1"
   icon="$1/icon.png"
   window_icon="$1/window_icon.inc"
+  app_icons="$1"
 else
   images="$QUILLMARK_ROOT/docs/images"
   icon="$QUILLMARK_ROOT/packaging/org.quillmark.Quillmark.png"
   window_icon="$QUILLMARK_ROOT/src/app/window_icon.inc"
+  app_icons="$QUILLMARK_ROOT/web/page"
 fi
 mkdir -p "$images"
 work="$(mktemp -d)"
@@ -159,16 +162,24 @@ capture "$images/vanishing-derivative.png"
 stop_program
 head -n 3 "$work/stdout.txt" >"$images/vanishing-derivative.txt"
 
-# The web page as it opens in a 1280 x 1000 browser window.
+# The web page as it opens in a 1280 x 1000 browser window, and on a phone.
 port="$(free_port)"
 start_site_server "$QUILLMARK_SITE" "$port"
 page_screenshot "http://127.0.0.1:$port/" "$images/web-page.png"
+page_screenshot "http://127.0.0.1:$port/" "$images/web-phone.png" phone
 stop_site_server
 
-# The icon: the start-up drawing trimmed to its extent, centred on a white square, its lines
-# thickened (a minimum filter spreads the coloured lines over white) so they survive scaling.
-convert "$images/startup.png" -trim +repage -bordercolor white -border 15 -background white \
-  -gravity center -extent 560x560 -morphology Erode Disk:2 -resize 256x256 -strip "$icon"
+# The icon, SIZE pixels square, into FILE: the start-up drawing trimmed to its extent, centred on a
+# white square, its lines thickened (a minimum filter spreads the coloured lines over white) so
+# they survive scaling. Each size is drawn from the drawing, not scaled from another size.
+draw_icon() {
+  convert "$images/startup.png" -trim +repage -bordercolor white -border 15 -background white \
+    -gravity center -extent 560x560 -morphology Erode Disk:2 -resize "$1x$1" -strip "$2"
+}
+draw_icon 256 "$icon"
+# The web app's icons, for a phone's home screen and an installed app's window.
+draw_icon 192 "$app_icons/icon-192.png"
+draw_icon 512 "$app_icons/icon-512.png"
 
 # The window's icon, compiled into the program: the same icon at 48 x 48 as _NET_WM_ICON takes it,
 # width and height, then one ARGB pixel per long, row by row from the top.
@@ -185,4 +196,4 @@ convert "$icon" -resize 48x48 -depth 8 rgba:- | od -An -v -tu1 -w4 | awk '
   }
   END { print "};" }' >"$window_icon"
 
-echo "Gallery written to $images (icons: $icon, $window_icon)"
+echo "Gallery written to $images (icons: $icon, $window_icon, $app_icons/icon-192.png, $app_icons/icon-512.png)"

@@ -12,8 +12,16 @@ free_port() {
 start_site_server() {
   local folder="$1" port="$2" log
   log="$(mktemp)"
-  # Unbuffered, so its "Serving HTTP" line shows as soon as it listens.
-  python3 -u -m http.server --bind 127.0.0.1 --directory "$folder" "$port" >"$log" 2>&1 &
+  # Python's own file server, with the types a static host gives whatever the system's type table
+  # holds (the app manifest's among them); unbuffered, so its "Serving HTTP" line shows as soon as
+  # it listens.
+  python3 -u -c '
+import functools, http.server, sys
+http.server.SimpleHTTPRequestHandler.extensions_map.update(
+    {".wasm": "application/wasm", ".webmanifest": "application/manifest+json", ".js": "text/javascript"})
+http.server.test(functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[1]),
+                 http.server.ThreadingHTTPServer, port=int(sys.argv[2]), bind="127.0.0.1")
+' "$folder" "$port" >"$log" 2>&1 &
   SITE_SERVER_PID=$!
   for _ in $(seq 100); do
     if grep -q '^Serving HTTP' "$log"; then
@@ -35,8 +43,8 @@ stop_site_server() {
   [ -n "${SITE_SERVER_PID:-}" ] && kill "$SITE_SERVER_PID" 2>/dev/null || true
 }
 
-# A 1280 x 1000 screenshot of the page at $1 into $2, once its program has drawn (Playwright, as
-# npm installed it into tests/web).
+# A 1280 x 1000 screenshot of the page at $1 into $2, once its program has drawn, or with $3 phone
+# one on a phone held upright (Playwright, as npm installed it into tests/web).
 page_screenshot() {
-  node "$QUILLMARK_ROOT/scripts/page_screenshot.mjs" "$1" "$2"
+  node "$QUILLMARK_ROOT/scripts/page_screenshot.mjs" "$@"
 }

@@ -1,4 +1,5 @@
-// main.cpp: the entry point: answers --help/--version, else fills the scene, opens the window, runs GLUT.
+// main.cpp: the entry point: answers --help/--version, else fills the scene (from --open's link if
+// given), opens the window, runs GLUT.
 #include <GL/freeglut.h>
 
 #include <optional>
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     // --help and --version are answered before GLUT sees the command line: they need no display.
     if (const std::optional<int> status = answerInfoOption(argc, argv)) return *status;
     scene.controlPoints = START_CONTROL_POINTS;
+    // A bad link stops here, before GLUT: the note needs no display and no window opens.
+    if (const std::optional<int> status = openLinkedDrawing(argc, argv, scene)) return *status;
     // GLUT takes its own options (-geometry, -display, ...) out of the command line and
     // reports by itself when there is no display to open; whatever it leaves was mistyped.
     glutInit(&argc, argv);

@@ -1,13 +1,17 @@
-// usage.cpp: the texts printed for --help and --version, and the note on options nobody takes.
+// usage.cpp: the texts printed for --help and --version, the --open option, and the note on options nobody takes.
 #include "app/usage.h"
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <string_view>
+
+#include "app/drawing_link.h"
 
 namespace {
 
 constexpr const char* HELP_INTRO =
-    "Usage: quillmark [-h | --help | --version] [X/GLUT options]\n"
+    "Usage: quillmark [-h | --help | --version] [--open ADDRESS] [X/GLUT options]\n"
     "\n"
     "Quillmark draws a cubic Bezier curve (green), its control polygon (blue) and a\n"
     "wave curve swinging along it (yellow) in one 800 x 800 window, with a magenta\n"
@@ -16,6 +20,10 @@ constexpr const char* HELP_INTRO =
     "Options:\n"
     "  -h, --help           print this help and exit\n"
     "  --version            print the version and exit\n"
+    "  --open ADDRESS       start with the drawing of a shared link: the whole\n"
+    "                       address or its part after '#', such as\n"
+    "                       'p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=12&a=0.3&s=512&z=2'\n"
+    "                       (also --open=ADDRESS); a bad one exits with status 2\n"
     "  -geometry +X+Y       window position (an X/GLUT option); the window opens\n"
     "                       at 800 x 800 and can then be resized\n"
     "  -display NAME        the X display to open (an X/GLUT option)\n"
@@ -52,6 +60,43 @@ std::optional<int> answerInfoOption(int argc, char** argv) {
         return 0;
     }
     return std::nullopt;
+}
+
+std::optional<int> openLinkedDrawing(int& argc, char** argv, SceneState& state) {
+    constexpr std::string_view OPEN = "--open", OPEN_WITH_VALUE = "--open=";
+    int given = 0;
+    bool valueMissing = false;
+    std::string_view address;
+    int kept = 1;
+    for (int k = 1; k < argc; ++k) {
+        const std::string_view argument = argv[k];
+        if (argument == OPEN) {
+            ++given;
+            valueMissing = k + 1 == argc;
+            if (!valueMissing) address = argv[++k];
+        } else if (argument.substr(0, OPEN_WITH_VALUE.size()) == OPEN_WITH_VALUE) {
+            ++given;
+            address = argument.substr(OPEN_WITH_VALUE.size());
+        } else {
+            argv[kept++] = argv[k];
+        }
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    if (given == 0) return std::nullopt;
+
+    const DrawingReading reading = readDrawing(address);
+    std::string problem = reading.problem;
+    if (given > 1) {
+        problem = "given more than once; one drawing opens at a time";
+    } else if (valueMissing) {
+        problem = "needs an address after it, such as --open 'p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2'";
+    } else if (reading.ok) {
+        applyDrawing(reading.drawing, state);
+        return std::nullopt;
+    }
+    std::fprintf(stderr, "quillmark: --open: %s\n", problem.c_str());
+    return 2;
 }
 
 void warnUnknownOptions(int argc, char** argv) {

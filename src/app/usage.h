@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 
+#include "app/scene_state.h"
+
 // One key or mouse action and what it does to the drawing, with its step size.
 struct Control {
     const char* input;
@@ -26,6 +28,11 @@ inline constexpr std::array<Control, 8> CONTROLS{{
 // Answers -h, --help or --version on standard output and gives the exit status; gives nothing
 // when neither was asked for, and then the command line belongs to GLUT untouched.
 std::optional<int> answerInfoOption(int argc, char** argv);
+
+// Takes "--open ADDRESS" and "--open=ADDRESS" out of argv, so GLUT never sees them, and puts that
+// link's drawing in the state. Gives exit status 2, after a note on standard error, for an address
+// that cannot be used, a missing one or a second --open; gives nothing otherwise.
+std::optional<int> openLinkedDrawing(int& argc, char** argv, SceneState& state);
 
 // Notes on standard error each argument left in argv, that is, each one GLUT did not take.
 void warnUnknownOptions(int argc, char** argv);

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # check_gallery.sh: runs the gallery script into a temporary folder and checks that every README
 # picture is an 800 x 800 frame with a drawing on it, the markers picture has markers, the icon
-# is 256 x 256, the window icon compiled into the program is the one made from this drawing, the
-# vanishing derivative really printed its warning, and the web page's picture is 1280 x 1000 with
-# the drawing's colours in it.
+# is 256 x 256, the window icon compiled into the program and the web app's icons in the built page
+# are the ones made from this drawing, the vanishing derivative really printed its warning, and the
+# web page's pictures (1280 x 1000, and a phone's 412 x 915 at two pixels each) have the drawing's
+# colours in them.
 # Usage: check_gallery.sh MAKE_GALLERY_SCRIPT QUILLMARK WINDOW_ICON_INC SITE
 set -euo pipefail
 script="$1"
@@ -25,10 +26,16 @@ grep -q '#FF00FF' <<<"$(convert "$out/markers.png" -format %c histogram:info:-)"
 grep -qx '    48, 48,' "$out/window_icon.inc" || { echo "window_icon.inc: not 48 x 48"; exit 1; }
 [ "$(grep -o '0x[0-9a-f]\{8\}' "$out/window_icon.inc" | wc -l)" -eq $((48 * 48)) ] || { echo "window_icon.inc: not 48 x 48 pixels"; exit 1; }
 diff -q "$3" "$out/window_icon.inc" >/dev/null || { echo "$3 differs from the icon made from the drawing"; exit 1; }
-grep -qx 'warning : t = 0.000, derivative vector is (0,0)' "$out/vanishing-derivative.txt"
-[ "$(identify -format '%wx%h' "$out/web-page.png")" = 1280x1000 ] || { echo "web-page.png is not 1280 x 1000"; exit 1; }
-page_colours="$(convert "$out/web-page.png" -format %c histogram:info:-)"
-for colour in '#00FF00' '#0000FF' '#FFFF00'; do
-  grep -q "$colour" <<<"$page_colours" || { echo "web-page.png: no $colour"; exit 1; }
+for size in 192 512; do
+  [ "$(identify -format '%wx%h' "$out/icon-$size.png")" = "${size}x$size" ] || { echo "icon-$size.png is not $size x $size"; exit 1; }
+  cmp -s "$4/icon-$size.png" "$out/icon-$size.png" || { echo "$4/icon-$size.png differs from the icon made from the drawing"; exit 1; }
 done
-echo "gallery: 4 pictures of 800 x 800 with a drawing, markers, icon 256 x 256, window icon current, warning printed, web page drawn"
+grep -qx 'warning : t = 0.000, derivative vector is (0,0)' "$out/vanishing-derivative.txt"
+for page in web-page:1280x1000 web-phone:824x1830; do
+  [ "$(identify -format '%wx%h' "$out/${page%%:*}.png")" = "${page#*:}" ] || { echo "${page%%:*}.png is not ${page#*:}"; exit 1; }
+  page_colours="$(convert "$out/${page%%:*}.png" -format %c histogram:info:-)"
+  for colour in '#00FF00' '#0000FF' '#FFFF00'; do
+    grep -q "$colour" <<<"$page_colours" || { echo "${page%%:*}.png: no $colour"; exit 1; }
+  done
+done
+echo "gallery: 4 pictures of 800 x 800 with a drawing, markers, icon 256 x 256, window icon and app icons current, warning printed, web pages drawn"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # check_info_options.sh: -h, --help and --version answer on standard output with no display at all,
-# and every other argument still reaches GLUT.
+# a bad --open is refused before any display is tried, and every other argument still reaches GLUT.
 # Usage: check_info_options.sh QUILLMARK VERSION
 set -euo pipefail
 program="$1" version="$2"
@@ -12,7 +12,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 no_display --help >"$out/help" 2>"$out/err" || fail "--help exited with $?"
 [ ! -s "$out/err" ] || fail "--help wrote to standard error: $(cat "$out/err")"
-for text in 'Usage: quillmark' '-geometry +X+Y' 'at 800 x 800' '-display' 'note on standard error' \
+for text in 'Usage: quillmark' '--open ADDRESS' '-geometry +X+Y' 'at 800 x 800' '-display' 'note on standard error' \
             'close the window'; do
   grep -q -e "$text" "$out/help" || fail "--help does not mention '$text'"
 done
@@ -26,9 +26,25 @@ no_display --version >"$out/version" 2>"$out/err" || fail "--version exited with
 # Help that cannot be written is a failure, not a success.
 if no_display --help >/dev/full 2>/dev/null; then fail "--help into a full device exited 0"; fi
 
+# An --open that cannot be used is named in one line and exits 2 before GLUT looks for a display.
+good='p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2'
+for case in "--open|needs an address after it, such as --open" \
+            "--open=|the address holds no drawing" \
+            "--open https://example.org/#${good/z=2/z=7}|the zoom must be from 0.1 to 5, not '7'" \
+            "--open=${good/a=0.1/a=nan}|the amplitude must be a plain decimal number, not 'nan'" \
+            "--open=$good --open $good|given more than once"; do
+  status=0
+  # shellcheck disable=SC2086
+  no_display ${case%%|*} >/dev/null 2>"$out/err" || status=$?
+  [ "$status" -eq 2 ] || fail "${case%%|*}: the exit status was $status"
+  [ "$(wc -l <"$out/err")" -eq 1 ] && grep -qF "quillmark: --open: ${case#*|}" "$out/err" ||
+    fail "${case%%|*}: standard error: $(cat "$out/err")"
+done
+
 # Any other argument goes to GLUT whole: it tries the named display, or the default one, and
 # reports its failure; a mistyped option does not hide that.
 for case in "--bogus -display :quillmark-none|failed to open display ':quillmark-none'" \
+            "--open=$good -display :quillmark-none|failed to open display ':quillmark-none'" \
             "--bogus|failed to open display ''"; do
   status=0
   # shellcheck disable=SC2086
@@ -36,4 +52,4 @@ for case in "--bogus -display :quillmark-none|failed to open display ':quillmark
   [ "$status" -eq 1 ] || fail "${case%%|*}: with no display to open the exit status was $status"
   grep -qF "${case#*|}" "$out/err" || fail "${case%%|*}: GLUT did not report the display: $(cat "$out/err")"
 done
-echo "-h, --help, --version and GLUT's own options behave"
+echo "-h, --help, --version, --open and GLUT's own options behave"

@@ -1,8 +1,9 @@
 """desktop_frames.py: the desktop program's frames that the web page's pictures are compared with.
 
-Run as: python3 desktop_frames.py <path to quillmark> <output folder>
-Writes startup.ppm (the first frame) and markers.ppm (after F12, twenty presses of a, then r), each
-an 800 x 800 screenshot of the real window under Xvfb.
+Run as: python3 desktop_frames.py <path to quillmark> <output folder> <address>
+Writes startup.ppm (the first frame), markers.ppm (after F12, twenty presses of a, then r) and
+opened.ppm (the first frame of quillmark --open <address>), each an 800 x 800 screenshot of the real
+window under Xvfb.
 """
 import os
 import sys
@@ -17,9 +18,11 @@ def save(frame, path):
 
 
 if __name__ == "__main__":
-    program, folder = sys.argv[1:3]
+    program, folder, address = sys.argv[1:4]
     with Session(program) as app:
         start = app.frame()
         save(start, os.path.join(folder, "startup.ppm"))
         app.keys("F12", *["a"] * 20, "r")
         save(app.frame(changed_from=start), os.path.join(folder, "markers.ppm"))
+    with Session(program, "--open", address) as app:
+        save(app.frame(), os.path.join(folder, "opened.ppm"))

@@ -1,9 +1,13 @@
 // pictures.test.mjs: the page's canvas against the desktop window for the same input, colour by
-// colour within a pixel: the start-up frame and the markers frame (F12, a x 20, r).
+// colour within a pixel: the start-up frame, the markers frame (F12, a x 20, r), and that frame
+// opened from the README's shared link by both; the page's saved picture against its canvas.
 import fs from 'node:fs';
 import path from 'node:path';
 import { test, expect } from '@playwright/test';
-import { differences, makeDesktopFrames, openPage, passesOfPng, passesOfPpm, sceneOf } from './support.mjs';
+import {
+  MARKERS_FRAGMENT, canvasPasses, changedPixels, desktopSceneAfter, differences, makeDesktopFrames, openPage,
+  passesOfPng, passesOfPpm, sceneOf,
+} from './support.mjs';
 
 let desktopFrames;
 
@@ -43,4 +47,25 @@ test('the markers frame after F12, a x 20 and r is the desktop window\'s', async
   const found = differences(passesOfPpm(path.join(desktopFrames, 'markers.ppm')), web);
   expect(found).toEqual([]);
   expect(web.includes(4)).toBe(true);
+  // The desktop's frame hands GL as many marker points; the address is the README's.
+  const scene = await sceneOf(page);
+  expect(scene).toEqual(desktopSceneAfter([['special', 12], ...Array(20).fill(['key', 97]), ['key', 114]]));
+  await expect(page.locator('#readout [data-field=markerPoints]')).toHaveText(String(scene.markerPoints));
+  await expect.poll(() => new URL(page.url()).hash).toBe(MARKERS_FRAGMENT);
+
+  // The saved picture is the canvas's own.
+  const saving = page.waitForEvent('download');
+  await page.getByRole('button', { name: /^Save picture/ }).click();
+  const download = await saving;
+  expect(download.suggestedFilename()).toBe('quillmark.png');
+  const saved = passesOfPng(fs.readFileSync(await download.path()));
+  expect(changedPixels(saved, web)).toBe(0);
+});
+
+test('the README\'s link opens the markers frame in the page, and with --open on the desktop', async ({ page }) => {
+  await page.goto(process.env.QUILLMARK_URL + MARKERS_FRAGMENT);
+  await expect.poll(() => sceneOf(page)).not.toBeNull();
+  const desktop = passesOfPpm(path.join(desktopFrames, 'opened.ppm'));
+  expect(changedPixels(desktop, passesOfPpm(path.join(desktopFrames, 'markers.ppm')))).toBe(0);
+  expect(differences(desktop, await canvasPasses(page))).toEqual([]);
 });

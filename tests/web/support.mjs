@@ -24,10 +24,27 @@ export async function sceneOf(page) {
   return json === null ? null : JSON.parse(json);
 }
 
+// What a link keeps of a scene: the picture's numbers, nothing of a drag under way.
+export function drawingOf(scene) {
+  const { controlPoints, waveCount, waveAmplitude, segmentCount, zoom, markerPoints } = scene;
+  return { controlPoints, waveCount, waveAmplitude, segmentCount, zoom, markerPoints };
+}
+
+// The canvas's pixels as passes (see passesOfPng), as the page shows them.
+export async function canvasPasses(page) {
+  return passesOfPng(await page.locator('#canvas').screenshot());
+}
+
+// The number of pixels whose pass differs between two pictures.
+export function changedPixels(a, b) {
+  return a.reduce((count, pass, i) => count + (pass !== b[i]), 0);
+}
+
 // Events as GLUT hands them to the program: ['mouse', button, state, x, y], ['motion', x, y],
 // ['special', key], ['key', code].
 export function desktopSceneAfter(events) {
-  return JSON.parse(execFileSync(process.env.QUILLMARK_REPLAY, events.flat().map(String)));
+  // Its last line: a frame of a curve standing still prints warnings first.
+  return JSON.parse(execFileSync(process.env.QUILLMARK_REPLAY, events.flat().map(String)).toString().trim().split('\n').pop());
 }
 
 // Mouse events come at whole CSS pixels: the first one inside canvas pixel (x, y), for a canvas box
@@ -39,6 +56,14 @@ export function pagePoint(box, x, y) {
 // The canvas pixel under the page point (x, y).
 export function canvasPixel(box, x, y) {
   return [Math.floor((x - box.x) * SIZE / box.width), Math.floor((y - box.y) * SIZE / box.height)];
+}
+
+// Fingers through CDP, which can put several down at once (Playwright's touchscreen has one):
+// send('touchStart', [x, y], ...) with one page point per finger down, its id its place in the list.
+export async function fingersOn(page) {
+  const session = await page.context().newCDPSession(page);
+  return (type, ...points) => session.send('Input.dispatchTouchEvent',
+    { type, touchPoints: points.map(([x, y], id) => ({ x, y, id })) });
 }
 
 const BUTTON_NAMES = ['left', 'middle', 'right'];
@@ -86,11 +111,16 @@ export function passesOfPng(buffer, box) {
   return passesOf(png.data, 4, png.width * 4, (box.y * png.width + box.x) * 4);
 }
 
-// The desktop window's frames (desktop_frames.py) in a new folder: startup.ppm and markers.ppm.
+// The README's address of the markers picture, and its fragment.
+const README = fs.readFileSync(new URL('../../README.md', import.meta.url), 'utf8');
+export const [MARKERS_ADDRESS, MARKERS_FRAGMENT] = /http:\S*(#p=[^\s'`]+)/.exec(README);
+
+// The desktop window's frames (desktop_frames.py) in a new folder: startup.ppm, markers.ppm and
+// opened.ppm, the frame that the README's markers address opens.
 export function makeDesktopFrames() {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'quillmark-desktop-'));
   execFileSync('/usr/bin/python3', [fileURLToPath(new URL('desktop_frames.py', import.meta.url)),
-    process.env.QUILLMARK_DESKTOP, folder], { stdio: 'inherit', timeout: 120_000 });
+    process.env.QUILLMARK_DESKTOP, folder, MARKERS_ADDRESS], { stdio: 'inherit', timeout: 120_000 });
   return folder;
 }
 

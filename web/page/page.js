@@ -1,5 +1,6 @@
 // page.js: starts the program on the page's canvas and shows what it reports: the readout of the
-// scene after every frame, its output lines in a bounded log, and any failure in words on the page.
+// scene after every frame, its output lines in a bounded log, and any failure in words on the page;
+// share.js keeps the drawing in the address once the program has started.
 'use strict';
 
 (function startPage() {
@@ -12,12 +13,18 @@
   let stopped = false;
   // The page's input, once the program runs: input.releaseAll() ends every press it gave.
   let input = null;
+  // The scene of the last frame drawn, and what keeps the buttons in step with it.
+  let drawnScene = null;
+  let showSceneOnButtons = () => {};
+  // The address and the share buttons, once main has set up the scene.
+  let share = null;
   let lastErrorLine = '';
 
   // The first failure is the one to show: what it sets off afterwards adds nothing.
   function fail(message) {
     if (stopped) return;
     stopped = true;
+    for (const button of document.querySelectorAll('#panel button')) button.disabled = true;
     status.textContent = message;
     status.classList.add('failure');
     status.hidden = false;
@@ -56,18 +63,33 @@
     };
   }
 
-  // A near-zero amplitude reached by steps of 0.01 shows as 0.00, not -0.00.
-  function twoDecimals(value) {
-    return (Math.abs(value) < 0.005 ? 0 : value).toFixed(2);
+  // A link the program could not use: said below the drawing, which shows the start-up one; ''
+  // takes it away.
+  function showNotice(sentence) {
+    if (stopped) return;
+    status.textContent = sentence;
+    status.classList.toggle('notice', sentence !== '');
+    status.hidden = sentence === '';
   }
 
+  // A value that rounds to zero, such as an amplitude reached by steps of 0.01, shows as 0.00, not -0.00.
+  function decimals(value, digits) {
+    return (Math.abs(value) < 0.5 * 10 ** -digits ? 0 : value).toFixed(digits);
+  }
+
+  const point = (k) => (scene) => `(${decimals(scene.controlPoints[2 * k], 3)}, ${decimals(scene.controlPoints[2 * k + 1], 3)})`;
   const READOUT_TEXT = {
-    waveCount: String,
-    waveAmplitude: twoDecimals,
-    segmentCount: String,
-    zoom: twoDecimals,
+    waveCount: (scene) => String(scene.waveCount),
+    waveAmplitude: (scene) => decimals(scene.waveAmplitude, 2),
+    segmentCount: (scene) => String(scene.segmentCount),
+    zoom: (scene) => decimals(scene.zoom, 2),
+    p0: point(0),
+    p1: point(1),
+    p2: point(2),
+    p3: point(3),
+    markerPoints: (scene) => scene.markerPoints.toLocaleString('en'),
   };
-  const readoutValues = Array.from(readout.querySelectorAll('dd'));
+  const readoutValues = Array.from(readout.querySelectorAll('[data-field]'));
   let firstFrame = true;
 
   // The scene as the program holds it after a frame: the values for people, and every value in full
@@ -75,14 +97,16 @@
   function showScene(scene) {
     if (firstFrame) {
       firstFrame = false;
-      status.hidden = true;
+      if (!status.classList.contains('notice')) status.hidden = true;
       performance.mark('quillmark-first-frame');
     }
     for (const value of readoutValues) {
-      const text = READOUT_TEXT[value.dataset.field](scene[value.dataset.field]);
+      const text = READOUT_TEXT[value.dataset.field](scene);
       if (value.textContent !== text) value.textContent = text;
     }
     readout.dataset.scene = JSON.stringify(scene);
+    drawnScene = scene;
+    showSceneOnButtons(scene);
   }
 
   if (location.protocol === 'file:') {
@@ -130,9 +154,23 @@
         specialKey: window.Module._quillmarkSpecialKey,
         key: window.Module._quillmarkKey,
         isStopped: () => stopped,
+        drawnScene: () => drawnScene,
       });
+      showSceneOnButtons = QuillmarkControls.connect(document.getElementById('panel'), input);
     },
-    onFrameDrawn: showScene,
+    onProgramStarted() {
+      share = QuillmarkShare.connect(canvas, {
+        drawingLink: () => window.Module.ccall('quillmarkDrawingLink', 'string', [], []),
+        openLink: (fragment) => window.Module.ccall('quillmarkOpenLink', 'string', ['string'], [fragment]),
+        redraw: window.Module._quillmarkRedraw,
+        releaseInput: () => input.releaseAll(),
+        isStopped: () => stopped,
+      }, showNotice);
+    },
+    onFrameDrawn(scene) {
+      showScene(scene);
+      share.frameDrawn();
+    },
   };
 
   const program = document.createElement('script');

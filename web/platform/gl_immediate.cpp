@@ -1,7 +1,7 @@
 // gl_immediate.cpp: the OpenGL 1.x immediate mode the program draws with (glBegin, glVertex2f, glEnd,
 // glColor3f, glLineWidth, glPointSize) and the matrices it reads back, on WebGL. WebGL draws every
 // line one pixel wide, so a wider line is filled as the parallelogram that OpenGL covers for an
-// aliased wide line.
+// aliased wide line. It also counts the points handed to it, for the page's readout.
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#include "platform/page.h"
 
 namespace {
 
@@ -29,6 +31,10 @@ GLfloat currentPointSize = 1;
 // to frame.
 std::vector<Vertex> primitive;
 std::vector<Vertex> widened;
+
+// GL_POINTS vertices given since the page last took the count. The marker pass is the frame's
+// only point pass, so per frame this is the number of marker points, off-window and NaN ones too.
+int pointVertices = 0;
 
 // Vertices arrive in clip coordinates: the matrices are the identity.
 constexpr const char* VERTEX_SHADER = R"(
@@ -154,6 +160,7 @@ void glVertex2f(GLfloat x, GLfloat y) {
 }
 
 void glEnd() {
+    if (primitiveMode == GL_POINTS) pointVertices += static_cast<int>(primitive.size());
     if (primitiveMode == GL_LINES && currentLineWidth > 1) {
         widenLines(primitive, currentLineWidth, widened);
         draw(GL_TRIANGLES, widened);
@@ -184,3 +191,9 @@ void glGetDoublev(GLenum name, GLdouble* values) {
 }
 
 }  // extern "C"
+
+int takePointVertexCount() {
+    const int count = pointVertices;
+    pointVertices = 0;
+    return count;
+}

@@ -33,6 +33,8 @@ void (*keyboardHandler)(unsigned char key, int x, int y) = nullptr;
 // Redraw requests made before the next animation frame are merged into one frame, as GLUT does.
 bool redrawRequested = false;
 
+// The page reads the frame's pixels, if it wants them, in showFrameOnPage: WebGL clears them once
+// the animation frame returns.
 EM_BOOL drawFrame(double, void*) {
     redrawRequested = false;
     if (displayHandler != nullptr) displayHandler();
@@ -107,8 +109,10 @@ void glutPostRedisplay() {
 // WebGL shows what a frame drew once the animation frame returns: there is nothing to swap.
 void glutSwapBuffers() {}
 
-// The browser runs the loop: the program's part ends here and lives on in its callbacks.
+// The browser runs the loop: the program's part ends here and lives on in its callbacks. The first
+// frame comes on a later animation frame, after the page has had its say about the drawing.
 void glutMainLoop() {
+    tellPageProgramStarted();
     emscripten_exit_with_live_runtime();
 }
 

@@ -1,19 +1,28 @@
 // page.cpp: hands the page the window's title and, after every frame, the scene it was drawn from:
-// nothing in the drawing shows the half-waves, amplitude, steps or zoom.
+// nothing in the drawing shows the half-waves, amplitude, steps or zoom. The page reads and opens
+// drawing links through the functions here, so the scene only ever changes inside the program.
 #include "platform/page.h"
 
+#include <GL/glut.h>
 #include <emscripten/emscripten.h>
 
+#include <string>
+
+#include "app/drawing_link.h"
 #include "app/scene_state.h"
 
 EM_JS(void, setCanvasName, (const char* title), {
     Module["canvas"].setAttribute("aria-label", UTF8ToString(title));
 });
 
+EM_JS(void, callProgramStarted, (), {
+    if (Module["onProgramStarted"]) Module["onProgramStarted"]();
+});
+
 EM_JS(void, sendScene,
       (double waveCount, double waveAmplitude, double segmentCount, double zoom, double p0x, double p0y,
        double p1x, double p1y, double p2x, double p2y, double p3x, double p3y, int selectedPoint,
-       int zoomDragActive, int lastMouseX, int lastMouseY, int zoomAnchorY),
+       int zoomDragActive, int lastMouseX, int lastMouseY, int zoomAnchorY, int markerPoints),
       {
           if (!Module["onFrameDrawn"]) return;
           Module["onFrameDrawn"]({
@@ -25,17 +34,62 @@ EM_JS(void, sendScene,
               selectedPoint: selectedPoint,
               zoomDragActive: zoomDragActive != 0,
               lastMouse: [lastMouseX, lastMouseY],
-              zoomAnchorY: zoomAnchorY
+              zoomAnchorY: zoomAnchorY,
+              markerPoints: markerPoints
           });
       });
 
+namespace {
+
+// What the functions below hand the page stays here until their next call.
+std::string answer;
+
+}  // namespace
+
 void nameWindowOnPage(const char* title) {
     setCanvasName(title);
+}
+
+void tellPageProgramStarted() {
+    callProgramStarted();
 }
 
 void showFrameOnPage() {
     const ControlPoints& p = scene.controlPoints;
     sendScene(scene.waveCount, scene.waveAmplitude, scene.segmentCount, scene.zoom, p[0].x, p[0].y, p[1].x,
               p[1].y, p[2].x, p[2].y, p[3].x, p[3].y, scene.selectedPoint, scene.zoomDragActive, scene.lastMouseX,
-              scene.lastMouseY, scene.zoomAnchorY);
+              scene.lastMouseY, scene.zoomAnchorY, takePointVertexCount());
 }
+
+extern "C" {
+
+// The fragment that names the scene's drawing, without '#'; empty for the start-up drawing, whose
+// address has none.
+EMSCRIPTEN_KEEPALIVE const char* quillmarkDrawingLink() {
+    const Drawing drawing = drawingOf(scene);
+    answer = sameDrawing(drawing, startDrawing()) ? std::string() : drawingText(drawing);
+    return answer.c_str();
+}
+
+// Opens the drawing that the page's fragment names ("#..." as location.hash gives it; empty for an
+// address without one, the start-up drawing). Returns what could not be used, or "" when it opened;
+// a drawing that cannot be used gives the start-up drawing.
+EMSCRIPTEN_KEEPALIVE const char* quillmarkOpenLink(const char* fragment) {
+    DrawingReading reading;
+    if (*fragment == '\0') {
+        reading = {true, startDrawing(), ""};
+    } else {
+        reading = readDrawing(fragment);
+    }
+    applyDrawing(reading.ok ? reading.drawing : startDrawing(), scene);
+    glutPostRedisplay();
+    answer = reading.ok ? std::string() : reading.problem;
+    return answer.c_str();
+}
+
+// A frame of the scene as it is, for the page to read its pixels while they are there.
+EMSCRIPTEN_KEEPALIVE void quillmarkRedraw() {
+    glutPostRedisplay();
+}
+
+}  // extern "C"

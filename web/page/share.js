@@ -1,0 +1,143 @@
+// share.js: the drawing kept in the page's address, opened again from it, and the "Copy link" and
+// "Save picture" buttons. The program writes and reads the links: the page only carries them
+// between the program and the address bar. Also starts offline.js, which keeps the page offline.
+'use strict';
+
+const QuillmarkShare = (function () {
+  // WebKit refuses history.replaceState after 100 calls in 30 s, and a held key changes the drawing
+  // 15 times a second: the address is written at most once a second.
+  const WRITE_INTERVAL_MS = 1000;
+  // The program refuses links over 2,000 characters, saying how long they are. A fragment is copied
+  // onto the program's stack (1 MB) at up to 4 bytes a character: a longer one is cut first, and
+  // stays refused all the same (told as this long).
+  const LONGEST_FRAGMENT = 65_536;
+
+  // "#controls" and the like move to a part of the page; they name no drawing.
+  function namesPagePart(fragment) {
+    return fragment.length > 1 && document.getElementById(fragment.slice(1)) !== null;
+  }
+
+  // program: drawingLink() gives the fragment naming the drawing ('' for the start-up one),
+  // openLink(fragment) opens one and gives what it could not use (''), redraw() asks for a frame,
+  // releaseInput() ends every press the page gave it, isStopped(). notice(sentence) shows a
+  // sentence about the link, or none for ''.
+  function connect(canvas, program, notice) {
+    const said = document.getElementById('share-said');
+    const addressField = document.getElementById('share-address');
+    let writeTimer = null;
+    let lastWrite = -Infinity;
+    let noticeShown = false;
+    let pictureWanted = false;
+
+    function say(text) {
+      said.textContent = text;
+    }
+
+    function addressOf(link) {
+      return link === '' ? location.pathname + location.search : `#${link}`;
+    }
+
+    function writeAddress() {
+      clearTimeout(writeTimer);
+      writeTimer = null;
+      if (program.isStopped()) return;
+      const link = program.drawingLink();
+      const fragment = location.hash;
+      if (fragment === `#${link}` || (fragment === '' && link === '') || (link === '' && namesPagePart(fragment))) return;
+      lastWrite = performance.now();
+      try {
+        history.replaceState(history.state, '', addressOf(link));
+      } catch (refused) {
+        // Too many calls for WebKit, for one: the drawing stays as it is, and the next try writes it.
+        scheduleWrite();
+      }
+    }
+
+    // The first change after a quiet second is written at once, later ones a second after the
+    // last write: the address never lags the drawing by more than a second.
+    function scheduleWrite() {
+      if (writeTimer !== null) return;
+      writeTimer = setTimeout(writeAddress, Math.max(0, lastWrite + WRITE_INTERVAL_MS - performance.now()));
+    }
+
+    function openAddress() {
+      const fragment = location.hash;
+      if (program.isStopped()) return;
+      if (namesPagePart(fragment)) {
+        scheduleWrite();
+        return;
+      }
+      // A drag under way ends first: a link sets the drawing that the next drag starts from.
+      program.releaseInput();
+      const problem = program.openLink(fragment.slice(0, LONGEST_FRAGMENT));
+      if (problem !== '') {
+        notice(`This link's drawing could not be used: ${problem}. Quillmark shows its start-up drawing instead.`);
+      } else if (noticeShown) {
+        notice('');
+      }
+      noticeShown = problem !== '';
+    }
+
+    async function copyLink() {
+      writeAddress();
+      const address = location.href;
+      try {
+        await navigator.clipboard.writeText(address);
+        addressField.hidden = true;
+        say('Link copied');
+      } catch (refused) {
+        // No clipboard for this page (a plain HTTP site, or the browser said no): copied by hand.
+        addressField.value = address;
+        addressField.hidden = false;
+        addressField.focus();
+        addressField.select();
+        say('The browser did not let the page copy: the link is selected, copy it with Ctrl+C (⌘C on a Mac).');
+      }
+    }
+
+    function download(blob) {
+      if (blob === null) {
+        say('The picture could not be made.');
+        return;
+      }
+      const url = URL.createObjectURL(blob);
+      const link = document.createElement('a');
+      link.href = url;
+      link.download = 'quillmark.png';
+      link.click();
+      setTimeout(() => URL.revokeObjectURL(url), 60_000);
+      say('Picture saved as quillmark.png');
+    }
+
+    document.getElementById('copy-link').addEventListener('click', copyLink);
+    // WebGL keeps a frame's pixels only until the frame is shown: the picture is read while the
+    // next frame is drawn (frameDrawn below).
+    document.getElementById('save-picture').addEventListener('click', () => {
+      pictureWanted = true;
+      program.redraw();
+    });
+    window.addEventListener('hashchange', openAddress);
+    window.addEventListener('pagehide', () => {
+      if (writeTimer !== null) writeAddress();
+    });
+    openAddress();
+
+    // After each frame, within the frame: the address follows the drawing, and a picture asked
+    // for is taken from the canvas while it holds the frame's pixels.
+    function frameDrawn() {
+      scheduleWrite();
+      if (pictureWanted) {
+        pictureWanted = false;
+        canvas.toBlob(download, 'image/png');
+      }
+    }
+
+    return { frameDrawn };
+  }
+
+  // After one visit the page opens without the network too. A browser that refuses the worker
+  // still runs the page.
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('offline.js').catch(() => {});
+
+  return { connect };
+})();
