@@ -63,6 +63,11 @@
     };
   }
 
+  // What stopped the program, said once as a sentence: a reason of its own may end in a full stop.
+  function stoppedBecause(reason) {
+    return `Quillmark stopped: ${reason.replace(/\.$/, '')}. Reload the page to start again.`;
+  }
+
   // A link the program could not use: said below the drawing, which shows the start-up one; ''
   // takes it away.
   function showNotice(sentence) {
@@ -124,10 +129,10 @@
   }
 
   window.addEventListener('error', (event) => {
-    fail(`Quillmark stopped: ${event.message}. Reload the page to start again.`);
+    fail(stoppedBecause(event.message));
   });
   window.addEventListener('unhandledrejection', (event) => {
-    fail(`Quillmark stopped: ${event.reason}. Reload the page to start again.`);
+    fail(stoppedBecause(String(event.reason)));
   });
 
   window.Module = {
@@ -139,7 +144,7 @@
     },
     onAbort(what) {
       const reason = lastErrorLine || String(what);
-      fail(`Quillmark stopped: ${reason.replace(/^quillmark: /, '')}. Reload the page to start again.`);
+      fail(stoppedBecause(reason.replace(/^quillmark: /, '')));
     },
     // Reloading cannot bring WebGL back: the browser turned it off.
     onWebGlOff() {
