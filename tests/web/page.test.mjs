@@ -3,7 +3,6 @@
 // laptops; a clear message where it cannot run (from a file, or with WebGL turned off) or a link
 // cannot be used, links pasted into the address, and the page opened again with its server gone.
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { test, expect } from '@playwright/test';
@@ -136,7 +135,8 @@ test('a bad link gives the start-up drawing and says why; pasted links end a dra
 });
 
 test('after one visit the whole site opens with its server stopped, and a new version on the server shows at once', async ({ page }) => {
-  const site = fs.mkdtempSync(path.join(os.tmpdir(), 'quillmark-site-'));
+  // A copy of the site, in the test's own output folder, which the next run clears.
+  const site = test.info().outputPath('site');
   fs.cpSync(process.env.QUILLMARK_SITE, site, { recursive: true });
   let server = await serveFolder(site);
   await page.goto(server.url);
@@ -154,5 +154,4 @@ test('after one visit the whole site opens with its server stopped, and a new ve
   await page.reload();
   await expect(page).toHaveTitle('Quillmark, new');
   await server.stop();
-  fs.rmSync(site, { recursive: true, force: true });
 });
