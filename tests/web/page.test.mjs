@@ -112,11 +112,16 @@ test('a bad link gives the start-up drawing and says why; pasted links end a dra
   await expect.poll(() => page.url()).toBe(process.env.QUILLMARK_URL);
 
   // P1 held while two links are pasted, the last P1 onto P0: its vanishing derivative warns at once.
-  await performMouse(page, await page.locator('#canvas').boundingBox(), [['mouse', 0, 0, 320, 80], ['motion', 300, 100]]);
+  // The second move's address falls due while the page is busy, and its write then comes before the
+  // pasted address's hashchange: it must not write over the pasted address.
+  await performMouse(page, await page.locator('#canvas').boundingBox(),
+    [['mouse', 0, 0, 320, 80], ['motion', 300, 100], ['motion', 290, 110]]);
+  const busy = page.evaluate(() => { for (const due = performance.now() + 1100; performance.now() < due;); });
   await page.evaluate(() => {
     location.hash = 'n=2';
     location.hash = 'p=-0.3,0,-0.3,0,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2';
   });
+  await busy;
   await expect.poll(() => sceneOf(page)).toMatchObject({ controlPoints: [-0.3, 0, -0.3, 0, 0.1, 0.4, 0.3, 0], selectedPoint: -1 });
   await expect(page.locator('#status')).toBeHidden();
   await expect(page.locator('#log')).toContainText('warning : t = 0.000, derivative vector is (0,0)');

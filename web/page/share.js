@@ -26,6 +26,9 @@ const QuillmarkShare = (function () {
     const addressField = document.getElementById('share-address');
     let writeTimer = null;
     let lastWrite = -Infinity;
+    // The fragment as the page last opened or wrote it. Another one in the address was typed or
+    // pasted there, and its hashchange is still to come: it is opened then, never written over.
+    let ownFragment = location.hash;
     let noticeShown = false;
     let pictureWanted = false;
 
@@ -41,12 +44,14 @@ const QuillmarkShare = (function () {
       clearTimeout(writeTimer);
       writeTimer = null;
       if (program.isStopped()) return;
-      const link = program.drawingLink();
       const fragment = location.hash;
+      if (fragment !== ownFragment) return;
+      const link = program.drawingLink();
       if (fragment === `#${link}` || (fragment === '' && link === '') || (link === '' && namesPagePart(fragment))) return;
       lastWrite = performance.now();
       try {
         history.replaceState(history.state, '', addressOf(link));
+        ownFragment = location.hash;
       } catch (refused) {
         // Too many calls for WebKit, for one: the drawing stays as it is, and the next try writes it.
         scheduleWrite();
@@ -62,6 +67,7 @@ const QuillmarkShare = (function () {
 
     function openAddress() {
       const fragment = location.hash;
+      ownFragment = fragment;
       if (program.isStopped()) return;
       if (namesPagePart(fragment)) {
         scheduleWrite();
