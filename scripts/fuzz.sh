@@ -13,7 +13,7 @@ case "$target" in
   intersect_fuzzer) options=(-max_len=64) ;;
   event_fuzzer) options=() ;;
   # Link text up to a little past the longest address taken, built from the format's own pieces.
-  link_fuzzer) options=(-max_len=2100 -dict=tests/fuzz/link_fuzzer.dict) ;;
+  link_fuzzer) options=(-max_len=2100) ;;
   *) echo "usage: $0 intersect_fuzzer|event_fuzzer|link_fuzzer [seconds]" >&2; exit 2 ;;
 esac
 
