@@ -37,16 +37,6 @@ function startXvfb() {
   });
 }
 
-function missingParts(layer) {
-  return layer.REQUIRED.filter(([file]) => {
-    try {
-      fs.accessSync(file, fs.constants.X_OK);
-      return false;
-    } catch {
-      return true;
-    }
-  });
-}
 
 // What the tests use: the page through the driver layer, input as real X events at canvas pixels.
 function engineSession(layer, browser, display) {
@@ -135,7 +125,7 @@ export const test = base.extend({
   engineName: ['firefox', { option: true, scope: 'worker' }],
   engine: [async ({ engineName }, use) => {
     const layer = await import(`./${engineName}.mjs`);
-    const missing = missingParts(layer);
+    const missing = layer.REQUIRED.filter(([file]) => !fs.existsSync(file));
     if (missing.length > 0) {
       throw new Error(`${layer.NAME} is not installed: ${missing.map(([file, pkg]) => `${file} (Debian package ${pkg})`).join(', ')} missing; ./scripts/test.sh installs it`);
     }

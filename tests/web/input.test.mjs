@@ -4,7 +4,7 @@
 // keep their meaning in the browser.
 import { test, expect } from '@playwright/test';
 import {
-  canvasPasses, canvasPixel, changedPixels, desktopSceneAfter, drawingOf, fingersOn, openPage, pagePoint,
+  PHONE, canvasPasses, canvasPixel, changedPixels, desktopSceneAfter, drawingOf, fingersOn, openPage, pagePoint,
   passesOfPng, performMouse, sceneOf,
 } from './support.mjs';
 
@@ -154,9 +154,8 @@ test('Space scrolls, Tab reaches a link and Enter follows it, keys with Alt stay
   expect(await sceneOf(page)).toEqual(start);
 });
 
-// A phone held upright: the canvas shows at 396 CSS pixels, about half its own size.
 test.describe('on a phone', () => {
-  test.use({ viewport: { width: 412, height: 915 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2.625 });
+  test.use(PHONE);
 
   // Lifted with no move for a while, a finger flings nothing: the page stops where it was.
   const swipe = async (send, [x, y], dy) => {

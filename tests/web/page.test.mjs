@@ -7,7 +7,7 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { test, expect } from '@playwright/test';
 import { CHROMIUM_OPTIONS } from './chromium.mjs';
-import { canvasPixel, desktopSceneAfter, openPage, pagePoint, performMouse, sceneOf } from './support.mjs';
+import { PHONE, canvasPixel, desktopSceneAfter, openPage, pagePoint, performMouse, sceneOf } from './support.mjs';
 import { serveFolder } from './serve.mjs';
 
 test('narrowed to a phone\'s width, the canvas is scaled down, square, and a drag still picks and moves P1', async ({ page }) => {
@@ -42,7 +42,7 @@ const inView = ({ parts, view }, anyScroll) => {
 };
 
 test('the drawing, its buttons and values fit in view on phones held either way, laptops and desktops', async ({ browser }) => {
-  const phone = await browser.newContext({ viewport: { width: 412, height: 915 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2.625 });
+  const phone = await browser.newContext(PHONE);
   let page = await phone.newPage();
   await openPage(page);
   let layout = await layoutOf(page);

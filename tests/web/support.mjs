@@ -10,6 +10,8 @@ import { expect } from '@playwright/test';
 import { PNG } from 'pngjs';
 
 export const SIZE = 800;
+// A phone held upright, as Chromium emulates one: the canvas shows at 396 CSS pixels.
+export const PHONE = { viewport: { width: 412, height: 915 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2.625 };
 
 // Opens the page and waits for its first frame; gives the canvas's box on the page.
 export async function openPage(page) {

@@ -116,7 +116,8 @@ const QuillmarkControls = (function () {
       if (waveCount === null) for (const button of buttons) button.disabled = false;
       waveCount = scene.waveCount;
       showWaveLimits();
-      fineResolution.setAttribute('aria-pressed', String(scene.segmentCount === FINE_STEPS));
+      const fine = String(scene.segmentCount === FINE_STEPS);
+      if (fineResolution.getAttribute('aria-pressed') !== fine) fineResolution.setAttribute('aria-pressed', fine);
     };
   }
 
