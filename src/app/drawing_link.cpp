@@ -13,8 +13,6 @@ namespace {
 constexpr std::size_t MAX_ADDRESS_LENGTH = 2000;
 // What a refusal quotes of the text it could not use; a longer piece is cut.
 constexpr std::size_t QUOTED_LENGTH = 40;
-constexpr double ZOOM_MIN = 0.1;
-constexpr double ZOOM_MAX = 5.0;
 
 bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -161,7 +159,7 @@ bool readPart(char letter, std::string_view text, Drawing& drawing, std::string&
         return readNumber(text, "the amplitude", drawing.waveAmplitude, problem);
     case 's':
         if (!readNumber(text, "the steps", drawing.segmentCount, problem)) return false;
-        if (drawing.segmentCount == 100 || drawing.segmentCount == 512) return true;
+        if (drawing.segmentCount == LOW_RESOLUTION || drawing.segmentCount == HIGH_RESOLUTION) return true;
         problem = "the steps must be 100 or 512, not " + quoted(text);
         return false;
     default:

@@ -10,6 +10,12 @@
 // The curve the program opens with.
 inline constexpr ControlPoints START_CONTROL_POINTS{{{-0.3, 0.0}, {-0.1, 0.4}, {0.1, 0.4}, {0.3, 0.0}}};
 
+// What the controls keep the scene in: the zoom drag's bounds and the two resolutions r toggles.
+inline constexpr double ZOOM_MIN = 0.1;
+inline constexpr double ZOOM_MAX = 5.0;
+inline constexpr double LOW_RESOLUTION = 100.0;
+inline constexpr double HIGH_RESOLUTION = 512.0;
+
 struct SceneState {
     ControlPoints controlPoints = START_CONTROL_POINTS;
     double waveCount = 10.0;      // half-waves along the curve, 1..12

@@ -10,8 +10,6 @@ namespace {
 // Arrow step, in curve units.
 constexpr double MOVE_STEP = 0.1;
 constexpr double AMPLITUDE_STEP = 0.01;
-constexpr double LOW_RESOLUTION = 100.0;
-constexpr double HIGH_RESOLUTION = 512.0;
 
 void moveCurve(double dx, double dy) {
     for (Point2d& p : scene.controlPoints) {

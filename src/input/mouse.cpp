@@ -10,8 +10,6 @@ namespace {
 
 // Squared distance in OpenGL units within which a press picks a point (about 12.6 px).
 constexpr double PICK_RADIUS_SQUARED = 0.001;
-constexpr double ZOOM_MIN = 0.1;
-constexpr double ZOOM_MAX = 5.0;
 
 // The transformation between window and OpenGL coordinates, read afresh on every use.
 struct View {
