@@ -30,6 +30,13 @@ VIRTUAL_DISPLAY_PACKAGES=(
   "imagemagick         import, which takes the screenshot, and convert"
 )
 
+# The icons, drawn from the start-up frame and made small (make-icons.sh).
+ICON_PACKAGES=(
+  "imagemagick         convert, which draws each icon, and compare, which checks its palette"
+  "pngquant            reduces an icon to a palette"
+  "zopfli              zopflipng, the smallest lossless encoding of each icon"
+)
+
 # The unit and real-window tests.
 TEST_PACKAGES=(
   "libgtest-dev        GoogleTest, the unit tests' framework"
