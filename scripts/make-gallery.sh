@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
-# make-gallery.sh: makes every picture the README shows, and the program's icons, from the real
-# program in a real window (Xvfb, freeglut, Mesa) driven by real key and mouse events (xdotool),
-# and the web page's picture from the real page in headless Chromium.
+# make-gallery.sh: makes every picture the README shows from the real program in a real window
+# (Xvfb, freeglut, Mesa) driven by real key and mouse events (xdotool), and the web page's picture
+# from the real page in headless Chromium. The icons are drawn from its start-up picture by
+# make-icons.sh.
 #
-#   ./scripts/make-gallery.sh          builds in Release, writes docs/images/, the installed icon in
-#                                      packaging/, the window's icon in src/app/window_icon.inc and
-#                                      the web app's icons in web/page/
-#   ./scripts/make-gallery.sh DIR      writes every file into DIR instead (what CI checks)
+#   ./scripts/make-gallery.sh          builds in Release, writes docs/images/
+#   ./scripts/make-gallery.sh DIR      writes every picture into DIR instead (what CI checks)
 #
 # QUILLMARK_BIN=path/to/quillmark uses that program instead of building one, QUILLMARK_SITE=folder
 # that built web page.
@@ -24,17 +23,7 @@ if [ -z "${QUILLMARK_SITE:-}" ]; then
   install_and_run page WEB BROWSER
   QUILLMARK_SITE="$QUILLMARK_ROOT/build/web/site"
 fi
-if [ $# -ge 1 ]; then
-  images="$1"
-  icon="$1/icon.png"
-  window_icon="$1/window_icon.inc"
-  app_icons="$1"
-else
-  images="$QUILLMARK_ROOT/docs/images"
-  icon="$QUILLMARK_ROOT/packaging/org.quillmark.Quillmark.png"
-  window_icon="$QUILLMARK_ROOT/src/app/window_icon.inc"
-  app_icons="$QUILLMARK_ROOT/web/page"
-fi
+images="${1:-$QUILLMARK_ROOT/docs/images}"
 mkdir -p "$images"
 work="$(mktemp -d)"
 
@@ -169,31 +158,4 @@ page_screenshot "http://127.0.0.1:$port/" "$images/web-page.png"
 page_screenshot "http://127.0.0.1:$port/" "$images/web-phone.png" phone
 stop_site_server
 
-# The icon, SIZE pixels square, into FILE: the start-up drawing trimmed to its extent, centred on a
-# white square, its lines thickened (a minimum filter spreads the coloured lines over white) so
-# they survive scaling. Each size is drawn from the drawing, not scaled from another size.
-draw_icon() {
-  convert "$images/startup.png" -trim +repage -bordercolor white -border 15 -background white \
-    -gravity center -extent 560x560 -morphology Erode Disk:2 -resize "$1x$1" -strip "$2"
-}
-draw_icon 256 "$icon"
-# The web app's icons, for a phone's home screen and an installed app's window.
-draw_icon 192 "$app_icons/icon-192.png"
-draw_icon 512 "$app_icons/icon-512.png"
-
-# The window's icon, compiled into the program: the same icon at 48 x 48 as _NET_WM_ICON takes it,
-# width and height, then one ARGB pixel per long, row by row from the top.
-convert "$icon" -resize 48x48 -depth 8 rgba:- | od -An -v -tu1 -w4 | awk '
-  BEGIN {
-    print "// window_icon.inc: the window icon (_NET_WM_ICON): width, height, then ARGB pixels row by row."
-    print "// Written by scripts/make-gallery.sh from the installed icon; run it again instead of editing."
-    print "constexpr unsigned long WINDOW_ICON[] = {"
-    print "    48, 48,"
-  }
-  {
-    row = row sprintf(" 0x%02x%02x%02x%02x,", $4, $1, $2, $3)
-    if (NR % 48 == 0) { printf "    /* row %2d */%s\n", NR / 48 - 1, row; row = "" }
-  }
-  END { print "};" }' >"$window_icon"
-
-echo "Gallery written to $images (icons: $icon, $window_icon, $app_icons/icon-192.png, $app_icons/icon-512.png)"
+echo "Gallery written to $images"
