@@ -11,7 +11,7 @@
 namespace {
 
 constexpr std::size_t MAX_ADDRESS_LENGTH = 2000;
-// What a refusal quotes of the text it could not use; a longer piece is cut.
+// What a refusal quotes of the text it could not use, in characters; a longer piece is cut.
 constexpr std::size_t QUOTED_LENGTH = 40;
 
 bool sameBits(double a, double b) {
@@ -57,16 +57,86 @@ std::string shortestNumber(double value) {
     return written;
 }
 
-// A piece of the reader's own text, safe to show in a terminal or a page: cut short, and with
-// control and non-ASCII bytes shown as '?'.
+// The length in bytes of the UTF-8 character at `at`, or 0 where the bytes there are none: a stray
+// continuation byte, a cut or overlong sequence, a surrogate, a code point past U+10FFFF.
+std::size_t characterLength(std::string_view text, std::size_t at) {
+    const unsigned char lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) return 1;
+    std::size_t length = 4;
+    char32_t code = lead & 0x07, lowest = 0x10000;
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2, code = lead & 0x1f, lowest = 0x80;
+    } else if ((lead & 0xf0) == 0xe0) {
+        length = 3, code = lead & 0x0f, lowest = 0x800;
+    } else if (lead < 0xf0 || lead > 0xf4) {
+        return 0;
+    }
+    if (text.size() - at < length) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned char next = static_cast<unsigned char>(text[at + k]);
+        if ((next & 0xc0) != 0x80) return 0;
+        code = code << 6 | (next & 0x3f);
+    }
+    if (code < lowest || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff)) return 0;
+    return length;
+}
+
+// A piece of the text as read, safe to show in a terminal or a page: cut short at a character, each
+// control character (C0, DEL, C1) and each byte of no UTF-8 character shown as '?'.
 std::string quoted(std::string_view text) {
     std::string shown = "'";
-    for (std::size_t k = 0; k < text.size() && k < QUOTED_LENGTH; ++k) {
-        const unsigned char c = static_cast<unsigned char>(text[k]);
-        shown += c >= 0x20 && c < 0x7f ? static_cast<char>(c) : '?';
+    std::size_t at = 0;
+    for (std::size_t characters = 0; at < text.size() && characters < QUOTED_LENGTH; ++characters) {
+        const std::size_t length = characterLength(text, at);
+        const unsigned char lead = static_cast<unsigned char>(text[at]);
+        const bool control = (length == 1 && (lead < 0x20 || lead == 0x7f)) ||
+                             (length == 2 && lead == 0xc2 && static_cast<unsigned char>(text[at + 1]) < 0xa0);
+        if (length == 0 || control) {
+            shown += '?';
+        } else {
+            shown += text.substr(at, length);
+        }
+        at += length == 0 ? 1 : length;
     }
-    if (text.size() > QUOTED_LENGTH) shown += "...";
+    if (at < text.size()) shown += "...";
     return shown + "'";
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Undoes percent-encoding once ("%2C" -> ","), as mail and chat programs apply it; '+' stays '+',
+// the sign of a number. A '%' without two hexadecimal digits after it is refused in `problem`.
+bool decodePercents(std::string_view text, std::string& decoded, std::string& problem) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '%') {
+            decoded += text[at];
+            continue;
+        }
+        const int high = at + 1 < text.size() ? hexDigit(text[at + 1]) : -1;
+        const int low = at + 2 < text.size() ? hexDigit(text[at + 2]) : -1;
+        if (high < 0 || low < 0) {
+            problem = quoted(text.substr(at, 3)) +
+                      " is not a character written as % and two hexadecimal digits (such as %2C for a comma)";
+            return false;
+        }
+        decoded += static_cast<char>(high * 16 + low);
+        at += 2;
+    }
+    return true;
+}
+
+// "http://", "https://", "file://": letters, then "://".
+bool startsWithScheme(std::string_view address) {
+    std::size_t letters = 0;
+    while (letters < address.size() && ((address[letters] >= 'a' && address[letters] <= 'z') ||
+                                         (address[letters] >= 'A' && address[letters] <= 'Z')))
+        ++letters;
+    return letters > 0 && address.substr(letters, 3) == "://";
 }
 
 std::size_t skipDigits(std::string_view text, std::size_t at) {
@@ -218,12 +288,19 @@ DrawingReading readDrawing(std::string_view address) {
         return refusal("the address is " + std::to_string(address.size()) + " characters long, more than the " +
                        std::to_string(MAX_ADDRESS_LENGTH) + " a drawing's address may have");
     }
+    DrawingReading reading;
+    reading.drawing = startDrawing();
+    reading.ok = true;
     const std::size_t hash = address.find('#');
-    std::string_view rest = hash == std::string_view::npos ? address : address.substr(hash + 1);
-    if (rest.empty()) return refusal("the address holds no drawing");
+    // The start-up drawing's own address has no fragment.
+    if (hash == std::string_view::npos && startsWithScheme(address)) return reading;
+    std::string text, problem;
+    if (!decodePercents(hash == std::string_view::npos ? address : address.substr(hash + 1), text, problem))
+        return refusal(problem);
+    if (text.empty()) return reading;
 
-    Drawing drawing{};
-    std::string problem;
+    // Parts left out keep the start-up drawing's values.
+    std::string_view rest = text;
     std::array<bool, PARTS.size()> seen{};
     while (true) {
         const std::size_t ampersand = rest.find('&');
@@ -238,15 +315,9 @@ DrawingReading readDrawing(std::string_view address) {
         }
         if (seen[index]) return refusal(partLabel(PARTS[index]) + " is given twice");
         seen[index] = true;
-        if (!readPart(PARTS[index].letter, piece.substr(equals + 1), drawing, problem)) return refusal(problem);
+        if (!readPart(PARTS[index].letter, piece.substr(equals + 1), reading.drawing, problem)) return refusal(problem);
         if (ampersand == std::string_view::npos) break;
         rest.remove_prefix(ampersand + 1);
     }
-    for (std::size_t index = 0; index < PARTS.size(); ++index) {
-        if (!seen[index]) return refusal(partLabel(PARTS[index]) + " is missing");
-    }
-    DrawingReading reading;
-    reading.drawing = drawing;
-    reading.ok = true;
     return reading;
 }

@@ -36,7 +36,10 @@ struct DrawingReading {
     std::string problem;  // when !ok: what could not be used, as a clause without capital or full stop
 };
 
-// Reads a whole address (the text after its first '#'), "#..." or the fragment text itself. Only a
-// drawing the program's own controls could hold is accepted: whole half-waves 1 to 12, steps 100 or
-// 512, zoom 0.1 to 5, finite numbers; each value is kept exactly as read.
+// Reads a whole address (the text after its first '#'), "#..." or the fragment text itself, at most
+// 2000 characters as given, its percent-encoding undone once. A whole address with no '#' (such as
+// "http://host/"), an empty fragment and an empty text are the start-up drawing; a part left out
+// keeps the start-up value. Only a drawing the program's own controls could hold is accepted: whole
+// half-waves 1 to 12, steps 100 or 512, zoom 0.1 to 5, finite numbers; each value is kept exactly as
+// read. A refusal quotes the decoded text, control characters and bytes of no UTF-8 character as '?'.
 DrawingReading readDrawing(std::string_view address);

@@ -23,7 +23,10 @@ constexpr const char* HELP_INTRO =
     "  --open ADDRESS       start with the drawing of a shared link: the whole\n"
     "                       address or its part after '#', such as\n"
     "                       'p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=12&a=0.3&s=512&z=2'\n"
-    "                       (also --open=ADDRESS); a bad one exits with status 2\n"
+    "                       or 'n=12&a=0.3' (parts left out keep their start-up\n"
+    "                       values; percent-encoded text is read too; an address\n"
+    "                       with no '#' is the start-up drawing); also\n"
+    "                       --open=ADDRESS; a bad one exits with status 2\n"
     "  -geometry +X+Y       window position (an X/GLUT option); the window opens\n"
     "                       at 800 x 800 and can then be resized\n"
     "  -display NAME        the X display to open (an X/GLUT option)\n"
@@ -44,6 +47,11 @@ void printHelp() {
 
 std::optional<int> answerInfoOption(int argc, char** argv) {
     for (int k = 1; k < argc; ++k) {
+        // --open's address is no option, whatever it reads.
+        if (std::strcmp(argv[k], "--open") == 0) {
+            ++k;
+            continue;
+        }
         const bool help = std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0;
         const bool version = std::strcmp(argv[k], "--version") == 0;
         if (!help && !version) continue;
@@ -65,15 +73,14 @@ std::optional<int> answerInfoOption(int argc, char** argv) {
 std::optional<int> openLinkedDrawing(int& argc, char** argv, SceneState& state) {
     constexpr std::string_view OPEN = "--open", OPEN_WITH_VALUE = "--open=";
     int given = 0;
-    bool valueMissing = false;
     std::string_view address;
     int kept = 1;
     for (int k = 1; k < argc; ++k) {
         const std::string_view argument = argv[k];
         if (argument == OPEN) {
             ++given;
-            valueMissing = k + 1 == argc;
-            if (!valueMissing) address = argv[++k];
+            // An option in the address's place ("--open --help") leaves the address missing.
+            if (k + 1 < argc && argv[k + 1][0] != '-') address = argv[++k];
         } else if (argument.substr(0, OPEN_WITH_VALUE.size()) == OPEN_WITH_VALUE) {
             ++given;
             address = argument.substr(OPEN_WITH_VALUE.size());
@@ -89,7 +96,8 @@ std::optional<int> openLinkedDrawing(int& argc, char** argv, SceneState& state) 
     std::string problem = reading.problem;
     if (given > 1) {
         problem = "given more than once; one drawing opens at a time";
-    } else if (valueMissing) {
+    } else if (address.empty()) {
+        // Usually an unset shell variable, not a wish for the start-up drawing.
         problem = "needs an address after it, such as --open 'p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2'";
     } else if (reading.ok) {
         applyDrawing(reading.drawing, state);

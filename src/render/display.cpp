@@ -4,6 +4,7 @@
 #include <GL/freeglut.h>
 
 #include <cstddef>
+#include <cstdio>
 #include <vector>
 
 #include "app/scene_state.h"
@@ -67,4 +68,7 @@ void display() {
     drawWaveCurve();
     drawIntersectionMarkers();
     glutSwapBuffers();
+    // The frame's "warning :" lines reach a file or a pipe now, not when a buffer fills or the
+    // program ends (a signal's end loses what is buffered). Once a frame, as a frame may print hundreds.
+    std::fflush(stdout);
 }

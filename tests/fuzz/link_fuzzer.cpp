@@ -1,4 +1,7 @@
-// link_fuzzer.cpp: libFuzzer target for the drawing link: any text read, and any twelve raw doubles written.
+// link_fuzzer.cpp: libFuzzer target for the drawing link: any text read, plain and percent-encoded, and
+// any twelve raw doubles written.
+#include <iconv.h>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -21,13 +24,23 @@ bool withinControls(const Drawing& d) {
            d.zoom >= 0.1 && d.zoom <= 5;
 }
 
-// A refusal is a printable clause, short enough for a status line.
+// A refusal is a clause of UTF-8 characters, none of them a control character (C0, DEL, C1), short
+// enough for a status line. The C library's converter is the judge of UTF-8.
 bool sayable(const std::string& problem) {
-    if (problem.empty() || problem.size() > 200) return false;
-    for (const char c : problem) {
-        if (c < 0x20 || c > 0x7e) return false;
+    if (problem.empty() || problem.size() > 800) return false;
+    std::string in = problem;
+    char32_t out[800];
+    char* inAt = in.data();
+    char* outAt = reinterpret_cast<char*>(out);
+    std::size_t inLeft = in.size(), outLeft = sizeof out;
+    static const iconv_t toCodePoints = iconv_open("UTF-32LE", "UTF-8");
+    iconv(toCodePoints, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(toCodePoints, &inAt, &inLeft, &outAt, &outLeft) == static_cast<std::size_t>(-1)) return false;
+    const std::size_t characters = (sizeof out - outLeft) / sizeof(char32_t);
+    for (std::size_t k = 0; k < characters; ++k) {
+        if (out[k] < 0x20 || (out[k] >= 0x7f && out[k] < 0xa0)) return false;
     }
-    return true;
+    return characters <= 200;
 }
 
 // The drawing's own text reads back to the drawing, bit for bit.
@@ -60,6 +73,29 @@ Drawing rawDrawing(const std::uint8_t* data) {
     return d;
 }
 
+// As mail and chat programs pass a link on: a fragment with every byte but letters and digits
+// percent-encoded reads as the fragment itself, with the same refusal.
+void checkEncoded(std::string_view fragment) {
+    if (fragment.find_first_of("#%") != std::string_view::npos) return;
+    std::string encoded = "#";
+    for (const char c : fragment) {
+        if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+            encoded += c;
+        } else {
+            char escape[4];
+            std::snprintf(escape, sizeof escape, encoded.size() % 2 == 0 ? "%%%02X" : "%%%02x", static_cast<unsigned char>(c));
+            encoded += escape;
+        }
+    }
+    if (encoded.size() > 2000) return;
+    const DrawingReading plain = readDrawing("#" + std::string(fragment)), decoded = readDrawing(encoded);
+    if (plain.ok == decoded.ok && plain.problem == decoded.problem && sameDrawing(plain.drawing, decoded.drawing)) return;
+    std::fprintf(stderr, "'#%.*s' read %s, encoded as '%s' %s%s\n", static_cast<int>(fragment.size()), fragment.data(),
+                 plain.ok ? "as a drawing" : plain.problem.c_str(), encoded.c_str(), decoded.ok ? "as " : "",
+                 decoded.ok ? drawingText(decoded.drawing).c_str() : decoded.problem.c_str());
+    std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -75,6 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "refusal not fit to show: '%s'\n", reading.problem.c_str());
         std::abort();
     }
+    checkEncoded(text);
     if (size >= 12 * sizeof(double)) checkWrittenBack(rawDrawing(data), "a raw");
     return 0;
 }

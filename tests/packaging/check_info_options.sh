@@ -27,24 +27,32 @@ no_display --version >"$out/version" 2>"$out/err" || fail "--version exited with
 if no_display --help >/dev/full 2>/dev/null; then fail "--help into a full device exited 0"; fi
 
 # An --open that cannot be used is named in one line and exits 2 before GLUT looks for a display.
+# Usage: refused NOTE ARGUMENTS...
+refused() {
+  local note="$1" status=0
+  shift
+  no_display "$@" >/dev/null 2>"$out/err" || status=$?
+  [ "$status" -eq 2 ] || fail "$*: the exit status was $status"
+  [ "$(wc -l <"$out/err")" -eq 1 ] && grep -qF "quillmark: --open: $note" "$out/err" ||
+    fail "$*: standard error: $(cat "$out/err")"
+}
 good='p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2'
-for case in "--open|needs an address after it, such as --open" \
-            "--open=|the address holds no drawing" \
-            "--open https://example.org/#${good/z=2/z=7}|the zoom must be from 0.1 to 5, not '7'" \
-            "--open=${good/a=0.1/a=nan}|the amplitude must be a plain decimal number, not 'nan'" \
-            "--open=$good --open $good|given more than once"; do
-  status=0
+# An empty address is usually an unset variable; an option in its place is no address either.
+for args in "--open" "--open=" "--open --help" "--open -h -display :quillmark-none"; do
   # shellcheck disable=SC2086
-  no_display ${case%%|*} >/dev/null 2>"$out/err" || status=$?
-  [ "$status" -eq 2 ] || fail "${case%%|*}: the exit status was $status"
-  [ "$(wc -l <"$out/err")" -eq 1 ] && grep -qF "quillmark: --open: ${case#*|}" "$out/err" ||
-    fail "${case%%|*}: standard error: $(cat "$out/err")"
+  refused "needs an address after it, such as --open" $args
 done
+refused "needs an address after it" --open ''
+refused "the zoom must be from 0.1 to 5, not '7'" --open "https://example.org/#${good/z=2/z=7}"
+refused "the amplitude must be a plain decimal number, not 'nan'" "--open=${good/a=0.1/a=nan}"
+refused "given more than once" "--open=$good" --open "$good"
+refused "'localhost:8080/' is not a part of a drawing" --open localhost:8080/
 
 # Any other argument goes to GLUT whole: it tries the named display, or the default one, and
 # reports its failure; a mistyped option does not hide that.
 for case in "--bogus -display :quillmark-none|failed to open display ':quillmark-none'" \
             "--open=$good -display :quillmark-none|failed to open display ':quillmark-none'" \
+            "--open http://127.0.0.1:8080/ -display :quillmark-none|failed to open display ':quillmark-none'" \
             "--bogus|failed to open display ''"; do
   status=0
   # shellcheck disable=SC2086

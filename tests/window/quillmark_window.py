@@ -15,6 +15,8 @@ pixels from a screenshot of the 800 x 800 client area.
     app.process                              # the program's Popen, e.g. to check it is still alive
     app.stderr()                             # what the program wrote to standard error so far
 
+    Session(program, stdout=subprocess.PIPE)  # app.process.stdout then reads the program's output
+
 Pixel (x, y) counts from the window's top-left corner, y growing downwards. OpenGL (gx, gy) lands on
 pixel (400 + 400 gx, 400 - 400 gy).
 """
@@ -90,8 +92,8 @@ def run_quiet(*command, env=None):
 class Session:
     """The program in its own Xvfb; use as a context manager."""
 
-    def __init__(self, program, *args):
-        self.program, self.args = program, args
+    def __init__(self, program, *args, stdout=subprocess.DEVNULL):
+        self.program, self.args, self.stdout = program, args, stdout
         self.xvfb = self.process = None
         self.errors = tempfile.TemporaryFile()
 
@@ -124,7 +126,7 @@ class Session:
             raise RuntimeError("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=":" + number)
         self.process = subprocess.Popen([self.program, "-geometry", "+0+0", *self.args],
-                                        env=self.env, stdout=subprocess.DEVNULL, stderr=self.errors)
+                                        env=self.env, stdout=self.stdout, stderr=self.errors)
         self.window = self._wait(lambda: run_quiet("xdotool", "search", "--name", "^Quillmark$",
                                                    env=self.env).split()[0].decode(), "the window")
         # Keys go to the window under the pointer (there is no window manager); GLUT sees motion there only.
@@ -141,6 +143,8 @@ class Session:
                 except subprocess.TimeoutExpired:
                     child.kill()
                     child.wait()
+        if self.process is not None and self.process.stdout is not None:
+            self.process.stdout.close()
         # The program's standard error still reaches the test log, sanitizer reports included.
         sys.stderr.write(self.stderr())
         self.errors.close()

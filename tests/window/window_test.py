@@ -3,8 +3,10 @@
 Run as: python3 window_test.py <path to quillmark> [TestCase names]
 """
 import os
+import select
 import subprocess
 import sys
+import time
 import unittest
 
 from quillmark_window import BLUE, GREEN, MAGENTA, WHITE, YELLOW, Session, gl_to_pixel
@@ -87,6 +89,25 @@ class CommandLine(unittest.TestCase):
             notes = [line for line in app.stderr().splitlines() if line.startswith("quillmark:")]
         self.assertEqual(notes, ["quillmark: ignoring unknown option '--bogus' (try --help)",
                                  "quillmark: ignoring unknown option '-foo' (try --help)"])
+
+    # --open ADDRESS draws the link's control points (commas partly encoded, the other parts left out)
+    # and says nothing on standard error. P1 lies on P0, so the frame prints a warning, which reaches
+    # a pipe while the program runs: buffered, it would wait for 4 KB or the program's end.
+    def test_open_draws_the_link_and_flushes_its_warning(self):
+        corners = ((-0.4, -0.2), (-0.4, -0.2), (0.2, 0.3), (0.45, -0.1))
+        address = "http://127.0.0.1:8080/#p=" + "%2C".join(f"{x},{y}" for x, y in corners)
+        with Session(PROGRAM, "--open", address, stdout=subprocess.PIPE) as app:
+            frame, seen = app.frame(), time.monotonic()
+            ready, _, _ = select.select([app.process.stdout], [], [], 15)
+            self.assertTrue(ready, "no output in a pipe while the program runs")
+            line = app.process.stdout.readline()
+            print(f"warning read {time.monotonic() - seen:.3f} s after the frame was seen", file=sys.stderr)
+            self.assertIsNone(app.process.poll())
+            self.assertEqual(app.stderr(), "")
+        self.assertEqual(line, b"warning : t = 0.000, derivative vector is (0,0)\n")
+        for corner in corners:
+            self.assertTrue(frame.near(*drawn(corner), BLUE), f"corner {corner}")
+        self.assertFalse(frame.near(*drawn((0, P1[1])), BLUE), "the start-up P1-P2 edge")
 
 
 def frames_after_each_key(*keys):
