@@ -95,13 +95,13 @@ test('in a browser with WebGL turned off, the page says so and what helps, not t
   }
 });
 
-test('a bad link gives the start-up drawing and says why; pasted links end a drag, the last one wins, extreme ones draw, and the address is written at most once a second, refusals included', async ({ page }) => {
-  // As WebKit refuses calls past 100 in 30 s: the first two are refused here.
+test('a bad link gives the start-up drawing and says why, bad pastes keep the drawing and its drag; good pasted links end a drag and draw, the last one wins; the address is written at most once a second, refusals included, and on leaving', async ({ page }) => {
+  // As WebKit refuses calls past 100 in 30 s: the first two are refused here. The time of each try.
   await page.addInitScript(() => {
     const replaceState = history.replaceState.bind(history);
-    window.addressWrites = 0;
+    window.addressWrites = [];
     history.replaceState = (...args) => {
-      if (++window.addressWrites <= 2) throw new DOMException('The operation is insecure.', 'SecurityError');
+      if (window.addressWrites.push(performance.now()) <= 2) throw new DOMException('The operation is insecure.', 'SecurityError');
       return replaceState(...args);
     };
   });
@@ -111,11 +111,23 @@ test('a bad link gives the start-up drawing and says why; pasted links end a dra
   // The start-up drawing's address has no fragment.
   await expect.poll(() => page.url()).toBe(process.env.QUILLMARK_URL);
 
-  // P1 held while two links are pasted, the last P1 onto P0: its vanishing derivative warns at once.
-  // The second move's address falls due while the page is busy, and its write then comes before the
+  // P1 held while a bad address is pasted: nothing changes, the drag goes on, the address names the
+  // drawing again. Then two links, the last P1 onto P0: its vanishing derivative warns at once.
+  // The last move's address falls due while the page is busy, and its write then comes before the
   // pasted address's hashchange: it must not write over the pasted address.
-  await performMouse(page, await page.locator('#canvas').boundingBox(),
-    [['mouse', 0, 0, 320, 80], ['motion', 300, 100], ['motion', 290, 110]]);
+  const box = await page.locator('#canvas').boundingBox();
+  const drag = [['mouse', 0, 0, 320, 80], ['motion', 300, 100]];
+  await performMouse(page, box, drag);
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(drag));
+  await page.evaluate(() => { location.hash = 'n=0'; });
+  await expect(page.locator('#status')).toContainText("could not be used: the half-waves must be a whole number from 1 to 12, not '0'. The drawing shown is kept.");
+  await page.evaluate(() => { location.hash = `p=${'0'.repeat(100_000)}`; });
+  await expect(page.locator('#status')).toContainText('could not be used: the address is more than 65,536 characters long.');
+  await expect.poll(() => page.evaluate(() => location.hash)).toMatch(/^#p=-0\.3,0,/);
+  expect(await sceneOf(page)).toEqual(desktopSceneAfter(drag));
+  drag.push(['motion', 290, 110]);
+  await performMouse(page, box, drag.slice(-1));
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(drag));
   const busy = page.evaluate(() => { for (const due = performance.now() + 1100; performance.now() < due;); });
   await page.evaluate(() => {
     location.hash = 'n=2';
@@ -136,9 +148,29 @@ test('a bad link gives the start-up drawing and says why; pasted links end a dra
   await expect.poll(reached).toEqual([-Number.MAX_VALUE, 12]);
   await page.keyboard.press('F3');
   await expect.poll(reached).toEqual([-Number.MAX_VALUE, 3]);
-  for (let k = 0; k < 30; ++k) await page.keyboard.press('a');
-  const [writes, seconds] = await page.evaluate(() => [window.addressWrites, performance.now() / 1000]);
-  expect(writes).toBeLessThanOrEqual(Math.floor(seconds) + 1);
+  // A part of the page, its name percent-encoded, is no link.
+  await page.evaluate(() => { location.hash = '%63ontrols'; });
+  await expect.poll(() => page.evaluate(() => location.hash)).toMatch(/^#p=/);
+  await expect(page.locator('#status')).toBeHidden();
+
+  // r held for three seconds, the drawing changing at every repeat: a try at most every second,
+  // and the address follows all the same.
+  const burst = await page.evaluate(() => performance.now());
+  for (const start = Date.now(); Date.now() - start < 3000;) {
+    await page.keyboard.down('r');
+    await page.waitForTimeout(66);
+  }
+  await page.keyboard.up('r');
+  const tries = await page.evaluate(() => window.addressWrites);
+  expect(tries.slice(1).map((time, k) => time - tries[k]).filter((gap) => gap < 999)).toEqual([]);
+  expect(tries.filter((time) => time > burst).length).toBeGreaterThanOrEqual(2);
+  // A change the address has not taken yet goes with the page: a reload brings it back.
+  const before = await sceneOf(page);
+  await page.evaluate(() => {
+    window.dispatchEvent(new KeyboardEvent('keydown', { key: 'F5' }));
+    location.reload();
+  });
+  await expect.poll(async () => drawingOf(await sceneOf(page) ?? before)).toEqual(drawingOf({ ...before, waveCount: 5 }));
 });
 
 test('after one visit the whole site opens with its server stopped or hanging, and a new version on the server shows at once and is kept whole', async ({ page, context }) => {
