@@ -106,7 +106,7 @@ test('a bad link gives the start-up drawing and says why, bad pastes keep the dr
     };
   });
   await page.goto(`${process.env.QUILLMARK_URL}#p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=13&a=0.1&s=100&z=2`);
-  await expect(page.locator('#status')).toContainText("could not be used: the half-waves must be a whole number from 1 to 12, not '13'.");
+  await expect(page.locator('#status')).toContainText("could not be used: the half-waves must be a whole number from 1 to 12, not '13'. Quillmark shows its start-up drawing instead.");
   expect(await sceneOf(page)).toEqual(desktopSceneAfter([]));
   // The start-up drawing's address has no fragment.
   await expect.poll(() => page.url()).toBe(process.env.QUILLMARK_URL);
