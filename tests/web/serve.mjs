@@ -1,8 +1,10 @@
 // serve.mjs: serves the built page (QUILLMARK_SITE) over HTTP on a free port of 127.0.0.1 while the
 // tests run, with the types a static host gives, and hands the address to them as QUILLMARK_URL.
-// A test that stops its server (the page offline) starts one of its own with serveFolder.
+// A test that stops its server (the page offline) starts one of its own with serveFolder, or one
+// that never answers with hangOn.
 import fs from 'node:fs';
 import http from 'node:http';
+import net from 'node:net';
 import path from 'node:path';
 
 const TYPES = {
@@ -34,6 +36,18 @@ export async function serveFolder(folder, port = 0) {
     server.closeAllConnections();
   });
   return { url: `http://127.0.0.1:${server.address().port}/`, stop };
+}
+
+// A server that takes connections on the port and never answers, as a captive portal or a stalled
+// proxy; gives a function that stops it.
+export async function hangOn(port) {
+  const connections = new Set();
+  const server = net.createServer((connection) => connections.add(connection));
+  await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
+  return () => new Promise((resolve) => {
+    server.close(resolve);
+    for (const connection of connections) connection.destroy();
+  });
 }
 
 export default async function serveSite() {

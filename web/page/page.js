@@ -68,8 +68,7 @@
     return `Quillmark stopped: ${reason.replace(/\.$/, '')}. Reload the page to start again.`;
   }
 
-  // A link the program could not use: said below the drawing, which shows the start-up one; ''
-  // takes it away.
+  // A link the program could not use: said below the drawing; '' takes it away.
   function showNotice(sentence) {
     if (stopped) return;
     status.textContent = sentence;
@@ -166,7 +165,8 @@
     onProgramStarted() {
       share = QuillmarkShare.connect(canvas, {
         drawingLink: () => window.Module.ccall('quillmarkDrawingLink', 'string', [], []),
-        openLink: (fragment) => window.Module.ccall('quillmarkOpenLink', 'string', ['string'], [fragment]),
+        readLink: (fragment) => window.Module.ccall('quillmarkReadLink', 'string', ['string'], [fragment]),
+        openLink: (linkRead) => window.Module._quillmarkOpenLink(linkRead),
         redraw: window.Module._quillmarkRedraw,
         releaseInput: () => input.releaseAll(),
         isStopped: () => stopped,

@@ -8,17 +8,40 @@ const QuillmarkShare = (function () {
   // 15 times a second: the address is written at most once a second.
   const WRITE_INTERVAL_MS = 1000;
   // The program refuses links over 2,000 characters, saying how long they are. A fragment is copied
-  // onto the program's stack (1 MB) at up to 4 bytes a character: a longer one is cut first, and
-  // stays refused all the same (told as this long).
+  // onto the program's stack (1 MB) at up to 4 bytes a character: a longer one is refused here.
   const LONGEST_FRAGMENT = 65_536;
 
-  // "#controls" and the like move to a part of the page; they name no drawing.
+  // The drawing a page leaves with, for the tab's next page if that is its reload: a reload loads the
+  // address as it was when the reload began, before the page's last write of it on leaving.
+  const LEFT_NOTE = 'quillmark-left';
+
+  // The tab's storage, where the browser allows it.
+  function inSession(act) {
+    try {
+      return act(sessionStorage);
+    } catch (refused) {
+      return null;
+    }
+  }
+
+  function percentDecoded(text) {
+    try {
+      return decodeURIComponent(text);
+    } catch (malformed) {
+      return text;
+    }
+  }
+
+  // "#controls" and the like move to a part of the page; they name no drawing. The browser finds the
+  // part by the fragment as written or percent-decoded ("#%63ontrols", from a mail program).
   function namesPagePart(fragment) {
-    return fragment.length > 1 && document.getElementById(fragment.slice(1)) !== null;
+    const id = fragment.slice(1);
+    return id !== '' && (document.getElementById(id) ?? document.getElementById(percentDecoded(id))) !== null;
   }
 
   // program: drawingLink() gives the fragment naming the drawing ('' for the start-up one),
-  // openLink(fragment) opens one and gives what it could not use (''), redraw() asks for a frame,
+  // readLink(fragment) reads one and gives what it could not use ('' when it can be opened),
+  // openLink(linkRead) shows the drawing read (true) or the start-up one, redraw() asks for a frame,
   // releaseInput() ends every press the page gave it, isStopped(). notice(sentence) shows a
   // sentence about the link, or none for ''.
   function connect(canvas, program, notice) {
@@ -65,17 +88,29 @@ const QuillmarkShare = (function () {
       writeTimer = setTimeout(writeAddress, Math.max(0, lastWrite + WRITE_INTERVAL_MS - performance.now()));
     }
 
-    function openAddress() {
-      const fragment = location.hash;
-      ownFragment = fragment;
+    // The address the page was opened at, or one typed or pasted into its tab (pasted); a reload
+    // opens the drawing the page left with (fragment) instead.
+    function openAddress(pasted, fragment = location.hash) {
+      ownFragment = location.hash;
       if (program.isStopped()) return;
       if (namesPagePart(fragment)) {
         scheduleWrite();
         return;
       }
+      const problem = fragment.length > LONGEST_FRAGMENT
+        ? `the address is more than ${LONGEST_FRAGMENT.toLocaleString('en')} characters long`
+        : program.readLink(fragment);
+      if (problem !== '' && pasted) {
+        // A slip of the hand throws nothing away: the drawing and a drag under way stay, and the
+        // address names the drawing again.
+        notice(`The address pasted could not be used: ${problem}. The drawing shown is kept.`);
+        noticeShown = true;
+        scheduleWrite();
+        return;
+      }
       // A drag under way ends first: a link sets the drawing that the next drag starts from.
       program.releaseInput();
-      const problem = program.openLink(fragment.slice(0, LONGEST_FRAGMENT));
+      program.openLink(problem === '');
       if (problem !== '') {
         notice(`This link's drawing could not be used: ${problem}. Quillmark shows its start-up drawing instead.`);
       } else if (noticeShown) {
@@ -122,11 +157,26 @@ const QuillmarkShare = (function () {
       pictureWanted = true;
       program.redraw();
     });
-    window.addEventListener('hashchange', openAddress);
+    window.addEventListener('hashchange', () => openAddress(true));
+    // A change of the last second, or of a frame not drawn yet, goes with the page: into the address
+    // for Back and a restored tab, and into the note for a reload.
     window.addEventListener('pagehide', () => {
-      if (writeTimer !== null) writeAddress();
+      if (program.isStopped() || location.hash !== ownFragment) return;
+      const link = program.drawingLink();
+      inSession((session) => session.setItem(LEFT_NOTE, link));
+      writeAddress();
     });
-    openAddress();
+    const left = inSession((session) => {
+      const link = session.getItem(LEFT_NOTE);
+      session.removeItem(LEFT_NOTE);
+      return link;
+    });
+    const reloaded = performance.getEntriesByType('navigation')[0]?.type === 'reload';
+    if (reloaded && left !== null) {
+      openAddress(false, left === '' ? '' : `#${left}`);
+    } else {
+      openAddress(false);
+    }
 
     // After each frame, within the frame: the address follows the drawing, and a picture asked
     // for is taken from the canvas while it holds the frame's pixels.

@@ -43,6 +43,8 @@ namespace {
 
 // What the functions below hand the page stays here until their next call.
 std::string answer;
+// The drawing of the last link read that can be used.
+Drawing linkDrawing;
 
 }  // namespace
 
@@ -71,20 +73,22 @@ EMSCRIPTEN_KEEPALIVE const char* quillmarkDrawingLink() {
     return answer.c_str();
 }
 
-// Opens the drawing that the page's fragment names ("#..." as location.hash gives it; empty for an
-// address without one, the start-up drawing). Returns what could not be used, or "" when it opened;
-// a drawing that cannot be used gives the start-up drawing.
-EMSCRIPTEN_KEEPALIVE const char* quillmarkOpenLink(const char* fragment) {
-    DrawingReading reading;
-    if (*fragment == '\0') {
-        reading = {true, startDrawing(), ""};
-    } else {
-        reading = readDrawing(fragment);
-    }
-    applyDrawing(reading.ok ? reading.drawing : startDrawing(), scene);
-    glutPostRedisplay();
-    answer = reading.ok ? std::string() : reading.problem;
+// Reads the drawing that the page's fragment names ("#..." as location.hash gives it; empty for an
+// address without one, the start-up drawing) and keeps it for quillmarkOpenLink. Returns what could
+// not be used, or "" when it can be opened. Nothing changes yet: the page first ends a drag under
+// way, and only for a drawing it opens.
+EMSCRIPTEN_KEEPALIVE const char* quillmarkReadLink(const char* fragment) {
+    const DrawingReading reading = *fragment == '\0' ? DrawingReading{true, startDrawing(), ""} : readDrawing(fragment);
+    if (reading.ok) linkDrawing = reading.drawing;
+    answer = reading.problem;
     return answer.c_str();
+}
+
+// Shows the drawing the last usable link read named, or the start-up drawing for a page opened at
+// a link that could not be used (a pasted one keeps the drawing shown, and is not opened).
+EMSCRIPTEN_KEEPALIVE void quillmarkOpenLink(int linkRead) {
+    applyDrawing(linkRead ? linkDrawing : startDrawing(), scene);
+    glutPostRedisplay();
 }
 
 // A frame of the scene as it is, for the page to read its pixels while they are there.
