@@ -4,16 +4,9 @@
 // keep their meaning in the browser.
 import { test, expect } from '@playwright/test';
 import {
-  PHONE, canvasPasses, canvasPixel, changedPixels, desktopSceneAfter, drawingOf, fingersOn, openPage, pagePoint,
-  passesOfPng, performMouse, sceneOf,
+  DOWN, LEFT, MIDDLE, PHONE, RIGHT, UP, WHEEL_DOWN, canvasPasses, canvasPixel, changedPixels, desktopSceneAfter, drawingOf,
+  fingersOn, openPage, pagePoint, passesOfPng, performMouse, sceneOf,
 } from './support.mjs';
-
-const DOWN = 0;
-const UP = 1;
-const LEFT = 0;
-const MIDDLE = 1;
-const RIGHT = 2;
-const WHEEL_DOWN = 4;
 
 const scrollTop = (page) => page.evaluate(() => window.scrollY);
 

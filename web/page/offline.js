@@ -7,7 +7,7 @@ const CACHE = 'quillmark';
 // The whole site, kept at the first visit, whose files were fetched before this worker ran: the
 // icons and the manifest too, which the page itself may never ask for.
 const SITE = ['index.html', 'style.css', 'input.js', 'controls.js', 'share.js', 'page.js', 'offline.js', 'quillmark.js',
-  'quillmark.wasm', 'icon.png', 'icon-192.png', 'icon-512.png', 'quillmark.webmanifest'];
+  'quillmark.wasm', 'icon.png', 'icon-192.png', 'icon-512.png', 'quillmark.webmanifest', 'mouse.js', 'touch.js', 'keys.js'];
 
 // A static host serves one file whatever the query, and a folder's index.html for the folder:
 // each file is kept once, under its own path.
