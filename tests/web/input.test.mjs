@@ -9,6 +9,10 @@ import {
 } from './support.mjs';
 
 const scrollTop = (page) => page.evaluate(() => window.scrollY);
+// Two animation frames: whatever the page gave the program before is drawn and in the readout.
+const framesDrawn = (page) => page.evaluate(() => new Promise((resolve) => {
+  requestAnimationFrame(() => requestAnimationFrame(resolve));
+}));
 
 test('a drag of P1, zoomed by the right button outside the canvas on the way, and a one-move drag of P2 leave the desktop\'s scene', async ({ page }) => {
   const box = await openPage(page);
@@ -158,12 +162,17 @@ test.describe('on a phone', () => {
     await send('touchEnd');
   };
 
-  test('a finger within reach of a corner drags it from the corner, once and again; elsewhere it scrolls the page', async ({ page }) => {
+  test('a finger within reach of a corner drags it from the corner, once and again, with the pointer to itself until a link is opened; elsewhere it scrolls the page or does nothing', async ({ page }) => {
     let box = await openPage(page);
     const send = await fingersOn(page);
     const start = await sceneOf(page);
-    // 30 CSS pixels below P0 (canvas pixel 160, 400): out of reach, so the page's to scroll.
+    // 30 CSS pixels below P0 (canvas pixel 160, 400): out of reach, so the page's to scroll; a tap
+    // there gives the program nothing, not even where the pointer was.
     const [p0x, p0y] = pagePoint(box, 160, 400);
+    await send('touchStart', [p0x, p0y + 30]);
+    await send('touchEnd');
+    await framesDrawn(page);
+    expect(await sceneOf(page)).toEqual(start);
     await swipe(send, [p0x, p0y + 30], -200);
     await expect.poll(() => scrollTop(page)).toBeGreaterThan(0);
     expect(await sceneOf(page)).toEqual(start);
@@ -172,13 +181,14 @@ test.describe('on a phone', () => {
     box = await page.locator('#canvas').boundingBox();
     const events = [];
     // A drag as the desktop gets it: a press on the corner's own pixel, then the finger's movement.
-    // A second finger, meanwhile, gives the program nothing.
+    // A second finger, meanwhile, gives the program nothing, nor does a zoom drag of the mouse.
     const drag = async (corner, points, second) => {
       const landed = canvasPixel(box, ...points[0]);
       const at = (point) => canvasPixel(box, ...point).map((c, k) => corner[k] + c - landed[k]);
       events.push(['mouse', LEFT, DOWN, ...corner]);
       await send('touchStart', points[0]);
       await send('touchStart', points[0], second);
+      await performMouse(page, box, [['mouse', RIGHT, DOWN, 600, 600], ['motion', 600, 500], ['mouse', RIGHT, UP, 600, 500]]);
       for (const point of points.slice(1)) {
         events.push(['motion', ...at(point)]);
         await send('touchMove', point, second);
@@ -196,6 +206,27 @@ test.describe('on a phone', () => {
     await drag([480, 80], [[p2x + 12, p2y + 12], [p2x + 30, p2y + 200], [p2x + 40, box.y + box.height + 40]],
       pagePoint(box, 600, 600));
     await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
+
+    // The start-up drawing's link, opened while a finger drags P3, ends that drag: the finger's later
+    // moves give the program nothing, not even while the mouse drags P1; nor does a finger that lands
+    // on P2 meanwhile. Sideways moves: the page cannot scroll under them.
+    const link = `p=${start.controlPoints}&n=${start.waveCount}&a=${start.waveAmplitude}&s=${start.segmentCount}&z=${start.zoom}`;
+    const [p3x, p3y] = pagePoint(box, 640, 400);
+    await send('touchStart', [p3x, p3y]);
+    await send('touchMove', [p3x - 20, p3y]);
+    await page.evaluate((fragment) => { location.hash = fragment; }, link);
+    await expect.poll(async () => drawingOf(await sceneOf(page))).toEqual(drawingOf(start));
+    // The canvas pixels a mouse can reach at this scale.
+    const [grab, end] = [[320, 80], [300, 130]].map((point) => canvasPixel(box, ...pagePoint(box, ...point)));
+    const mouseDrag = [['mouse', LEFT, DOWN, ...grab], ['motion', ...end], ['mouse', LEFT, UP, ...end]];
+    await performMouse(page, box, mouseDrag.slice(0, 1));
+    await send('touchMove', [p3x - 50, p3y]);
+    await send('touchEnd');
+    await send('touchStart', [p2x, p2y]);
+    await send('touchMove', [p2x + 30, p2y]);
+    await send('touchEnd');
+    await performMouse(page, box, mouseDrag.slice(1));
+    await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(mouseDrag));
   });
 
   test('two fingers on the drawing zoom it, never the page, unless the page has begun to scroll', async ({ page }) => {
@@ -235,6 +266,19 @@ test.describe('on a phone', () => {
     await send('touchEnd');
     await expect.poll(() => scrollTop(page)).toBeGreaterThan(0);
     expect(await sceneOf(page)).toEqual(before);
+    // Nor once the page has scrolled under a finger's one move, which it could still cancel. (The
+    // page tells of a scroll on the next frame.)
+    await page.evaluate(() => window.scrollTo(0, 0));
+    await framesDrawn(page);
+    await send('touchStart', [x, y]);
+    await send('touchMove', [x, y - 160]);
+    await expect.poll(() => scrollTop(page)).toBeGreaterThan(0);
+    await framesDrawn(page);
+    await send('touchStart', [x, y - 160], [x + 60, y - 160]);
+    await send('touchMove', [x, y - 160], [x + 160, y - 160]);
+    await send('touchEnd');
+    await framesDrawn(page);
+    expect(await sceneOf(page)).toEqual(before);
     expect(await page.evaluate(() => visualViewport.scale)).toBe(1);
   });
 
@@ -251,9 +295,12 @@ test.describe('on a phone', () => {
       ['Move left', [['special', 100]]], ['Move right', [['special', 102]]], ['Move right', [['special', 102]]],
       ['Move up', [['special', 101]]], ['Move up', [['special', 101]]], ['Move down', [['special', 103]]],
     ];
-    for (const [name] of taps) await button(name).tap();
+    // Tapped and clicked by turns: each acts once, and nothing repeats once the press is over.
+    for (const [k, [name]] of taps.entries()) await (k % 2 === 0 ? button(name).tap() : button(name).click());
     const events = taps.flatMap(([, given]) => given);
     await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
+    await page.waitForTimeout(600);
+    expect(await sceneOf(page)).toEqual(desktopSceneAfter(events));
     await expect(button('More half-waves')).toBeDisabled();
     await expect(button('Fine resolution')).toHaveAttribute('aria-pressed', 'true');
     await page.keyboard.press('F2');
@@ -265,19 +312,45 @@ test.describe('on a phone', () => {
       expect(Math.min(width, height)).toBeGreaterThanOrEqual(44);
     }
 
-    // Held for a second, Raise amplitude repeats like a held key, and stops when the finger lifts.
+    // Held for a second, Raise amplitude acts at once, repeats like a held key from 0.4 s on, and
+    // stops when the finger lifts; Lower amplitude stops when the finger slides off it.
     const send = await fingersOn(page);
+    const amplitude = async () => {
+      await framesDrawn(page);
+      return (await sceneOf(page)).waveAmplitude;
+    };
+    // The amplitude of every frame, timed from the press.
+    await page.evaluate(() => {
+      const readout = document.getElementById('readout');
+      window.amplitudes = [];
+      document.getElementById('panel').addEventListener('pointerdown', (event) => { window.pressedAt = event.timeStamp; });
+      new MutationObserver(() => window.amplitudes.push([performance.now() - window.pressedAt,
+        JSON.parse(readout.dataset.scene).waveAmplitude])).observe(readout, { attributeFilter: ['data-scene'] });
+    });
+    const stillAfter = async (wait) => {
+      const now = await amplitude();
+      await page.waitForTimeout(wait);
+      expect(await amplitude()).toBe(now);
+      return now;
+    };
     const raise = await button('Raise amplitude').boundingBox();
-    const amplitude = async () => (await sceneOf(page)).waveAmplitude;
     const before = await amplitude();
     await send('touchStart', [raise.x + raise.width / 2, raise.y + raise.height / 2]);
     await page.waitForTimeout(1000);
     await send('touchEnd');
-    const held = await amplitude();
+    const held = await stillAfter(600);
     const repeats = Math.round((held - before) / 0.01);
     expect(repeats).toBeGreaterThanOrEqual(4);
-    await page.waitForTimeout(300);
-    expect(await amplitude()).toBe(held);
+    for (const [time, value] of await page.evaluate(() => window.amplitudes)) {
+      if (time < 400) expect(value).toBeCloseTo(before + 0.01, 9);
+    }
+    const lower = await button('Lower amplitude').boundingBox();
+    await send('touchStart', [lower.x + lower.width - 3, lower.y + lower.height / 2]);
+    await page.waitForTimeout(600);
+    await send('touchMove', [lower.x + lower.width + 3, lower.y + lower.height / 2]);
+    const lowered = Math.round((held - await stillAfter(300)) / 0.01);
+    expect(lowered).toBeGreaterThanOrEqual(2);
+    await send('touchEnd');
 
     // From the keyboard: Tab onto the button, a focus ring, then Enter and Space.
     await button('Lower amplitude').focus();
@@ -286,7 +359,7 @@ test.describe('on a phone', () => {
     expect(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle)).toBe('solid');
     await page.keyboard.press('Enter');
     await page.keyboard.press('Space');
-    events.push(...Array(repeats + 2).fill(['key', 97]));
+    events.push(...Array(repeats).fill(['key', 97]), ...Array(lowered).fill(['key', 115]), ['key', 97], ['key', 97]);
     await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
   });
 });
