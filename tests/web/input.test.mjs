@@ -229,32 +229,38 @@ test.describe('on a phone', () => {
     await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(mouseDrag));
   });
 
-  test('two fingers on the drawing zoom it, never the page, unless the page has begun to scroll', async ({ page }) => {
+  test('two fingers on the drawing zoom it as they spread, never the page, unless the page has begun to scroll', async ({ page }) => {
     const box = await openPage(page);
     const send = await fingersOn(page);
     const [x, y] = pagePoint(box, 400, 560);
-    const events = [];
-    // Each move is the zoom drag's motion up by the growth of the fingers' distance in canvas pixels.
-    const pinch = async (starts, steps, end = 'touchEnd') => {
-      const distance = (points) => Math.hypot(points[0][0] - points[1][0], points[0][1] - points[1][1]) * 800 / box.width;
-      const fingers = (spread) => [[x - spread, y], [x + spread, y]];
-      events.push(['mouse', MIDDLE, DOWN, 400, 400]);
-      for (const start of starts) await send('touchStart', ...start);
-      let growth = 0;
-      for (const spread of steps) {
-        growth = Math.round(distance(fingers(spread)) - distance(starts.at(-1)));
-        events.push(['motion', 400, 400 - growth]);
+    const fingers = (spread) => [[x - spread, y], [x + spread, y]];
+    const zoom = async () => (await sceneOf(page)).zoom;
+    // After each move the zoom is the pinch's start times the growth of the fingers' distance, or
+    // exactly the bound 0.1 or 5 beyond it; the pinch is one zoom drag.
+    const pinch = async (starts, spreads, end = 'touchEnd') => {
+      const start = await zoom();
+      const startSpread = (starts.at(-1)[1][0] - starts.at(-1)[0][0]) / 2;
+      for (const down of starts) await send('touchStart', ...down);
+      for (const spread of spreads) {
         await send('touchMove', ...fingers(spread));
+        const wanted = start * spread / startSpread;
+        const bounded = Math.min(Math.max(wanted, 0.1), 5);
+        await (bounded === wanted ? expect.poll(zoom).toBeCloseTo(wanted, 2) : expect.poll(zoom).toBe(bounded));
+        expect((await sceneOf(page)).zoomDragActive).toBe(true);
       }
-      events.push(['mouse', MIDDLE, UP, 400, 400 - growth]);
       await send(end);
+      await expect.poll(async () => (await sceneOf(page)).zoomDragActive).toBe(false);
     };
-    // Spread out, both fingers landing at once: zoom in.
-    await pinch([[[x - 40, y], [x + 40, y]]], [55, 70, 90]);
-    // Pinched in, one finger after the other: zoom out; then cut short by a touchcancel.
-    await pinch([[[x - 100, y]], [[x - 100, y], [x + 100, y]]], [80, 37]);
-    await pinch([[[x - 60, y], [x + 60, y]]], [75], 'touchCancel');
-    await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
+    // Both fingers landing at once: 1.5 times their distance and back, 2 to 3 and back to 2.
+    await pinch([fingers(40)], [60, 40]);
+    // From a link's zoom between the drag's whole pixels, spread far: exactly 5, and back. A later
+    // pinch starts from 5, one finger landing after the other; another goes in far (exactly 0.1),
+    // back and in far again, and is cut short by a touchcancel.
+    await page.evaluate(() => { location.hash = 'p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2.0006'; });
+    await expect.poll(zoom).toBe(2.0006);
+    await pinch([fingers(40)], [150, 40, 150]);
+    await pinch([[fingers(100)[0]], fingers(100)], [50, 8]);
+    await pinch([fingers(60)], [3, 60, 3], 'touchCancel');
     expect(await page.evaluate(() => visualViewport.scale)).toBe(1);
 
     // Once the first finger scrolls the page, a second one zooms nothing.
@@ -279,6 +285,10 @@ test.describe('on a phone', () => {
     await send('touchEnd');
     await framesDrawn(page);
     expect(await sceneOf(page)).toEqual(before);
+    // Every finger lifted, the next two zoom again.
+    await page.evaluate(() => window.scrollTo(0, 0));
+    await framesDrawn(page);
+    await pinch([[fingers(20)[0]], fingers(20)], [80]);
     expect(await page.evaluate(() => visualViewport.scale)).toBe(1);
   });
 

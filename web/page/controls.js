@@ -4,7 +4,7 @@
 'use strict';
 
 const QuillmarkControls = (function () {
-  const { GLUT, ZOOM_SPOT } = QuillmarkInput;
+  const { GLUT, ZOOM_DRAG } = QuillmarkInput;
   // A held key repeats after about 0.4 s, then about 15 times a second.
   const REPEAT_DELAY = 400;
   const REPEAT_INTERVAL = 66;
@@ -12,7 +12,7 @@ const QuillmarkControls = (function () {
   const MOST_WAVES = 12;
   const FINE_STEPS = 512;
   // A zoom step is the zoom drag of 100 pixels that adds or takes 0.1.
-  const ZOOM_STEP = 100;
+  const ZOOM_STEP = ZOOM_DRAG.pixelsPerZoom / 10;
 
   // connect(panel, input): panel holds the buttons (data-action names what each does); input is what
   // QuillmarkInput.connect gives: the program, and the owner of its pointer, which hands it keys by
@@ -44,7 +44,7 @@ const QuillmarkControls = (function () {
     // a zoom drag under way; then the step does nothing.
     function zoomStep(direction) {
       if (program.isStopped() || pointer.anyHeld()) return;
-      const [x, y] = ZOOM_SPOT;
+      const [x, y] = ZOOM_DRAG.spot;
       program.mouse(GLUT.MIDDLE_BUTTON, GLUT.DOWN, x, y);
       program.motion(x, y - direction * ZOOM_STEP);
       program.mouse(GLUT.MIDDLE_BUTTON, GLUT.UP, x, y - direction * ZOOM_STEP);

@@ -28,8 +28,9 @@ const QuillmarkInput = (function () {
     // The program's character keys, which GLUT hands over as their character codes.
     CHARACTER_KEYS: new Set(['r', 'R', 'a', 'A', 's', 'S']),
   });
-  // Where a zoom drag made by the page starts.
-  const ZOOM_SPOT = [400, 400];
+  // The program's zoom drag, as the page makes one: where it presses, the pixels up that add 1 to the
+  // zoom (100 for 0.1), and the bounds that the program holds the zoom within.
+  const ZOOM_DRAG = Object.freeze({ spot: [400, 400], pixelsPerZoom: 1000, least: 0.1, most: 5 });
 
   // Canvas pixels from the top-left corner, however large the page shows the canvas; `exact`
   // keeps the fraction.
@@ -108,5 +109,5 @@ const QuillmarkInput = (function () {
     return { program, pointer, releaseAll: pointer.releaseAll };
   }
 
-  return { GLUT, ZOOM_SPOT, canvasPosition, connect };
+  return { GLUT, ZOOM_DRAG, canvasPosition, connect };
 })();

@@ -1,12 +1,12 @@
 // touch.js: fingers on the drawing get what a mouse cannot give them: a corner picked within a
 // fingertip's reach, two fingers zooming the drawing. A finger that lands near a corner drags it;
 // one that lands elsewhere is the browser's and scrolls the page, unless a second finger lands
-// before the page has begun to scroll: the two then zoom the drawing as a drag of the middle button,
-// up by the growth of their distance.
+// before the page has begun to scroll: the two then zoom the drawing as they spread (twice their
+// distance, twice the zoom), through one drag of the middle button.
 'use strict';
 
 const QuillmarkTouch = (function () {
-  const { GLUT, ZOOM_SPOT } = QuillmarkInput;
+  const { GLUT, ZOOM_DRAG } = QuillmarkInput;
   // A fingertip covers about 40 CSS pixels: a touch this close to a drawn corner picks it (a 44-pixel
   // target), however small the canvas shows.
   const FINGER_REACH = 22;
@@ -21,7 +21,8 @@ const QuillmarkTouch = (function () {
     const canvasPosition = (touch, exact) => QuillmarkInput.canvasPosition(canvas, touch, exact);
     // What the fingers on the canvas are doing: null (none is down), or
     // { kind: 'drag', id, corner, start } | { kind: 'waiting', id } (the browser may scroll) |
-    // { kind: 'pinch', ids, startDistance } | { kind: 'spent' } (ignored until every finger lifts).
+    // { kind: 'pinch', ids, startDistance, startZoom, anchor } | { kind: 'spent' } (ignored until
+    // every finger lifts).
     let gesture = null;
     let pageScrolled = false;
     pointer.onReleaseAll(() => { gesture = null; });
@@ -60,10 +61,38 @@ const QuillmarkTouch = (function () {
       return Math.hypot(a[0] - b[0], a[1] - b[1]);
     }
 
+    // Zooms from the zoom of the last frame; before the first, there is none to zoom. Fingers closer
+    // than a canvas pixel count as one pixel apart.
     function startPinch(event, ids) {
       event.preventDefault();
-      gesture = { kind: 'pinch', ids, startDistance: fingerDistance(event.touches, ids) };
-      pointer.press(GLUT.MIDDLE_BUTTON, ZOOM_SPOT, 'touch');
+      const scene = program.drawnScene();
+      if (scene === null) {
+        gesture = { kind: 'spent' };
+        return;
+      }
+      gesture = {
+        kind: 'pinch', ids, startDistance: Math.max(fingerDistance(event.touches, ids), 1), startZoom: scene.zoom,
+        anchor: { y: ZOOM_DRAG.spot[1], zoom: scene.zoom },
+      };
+      pointer.press(GLUT.MIDDLE_BUTTON, ZOOM_DRAG.spot, 'touch');
+    }
+
+    // The zoom at the pinch's start times the growth of the fingers' distance, within the program's
+    // bounds, as a motion of the zoom drag: the whole pixels from the anchor, the drag's last place
+    // where the program's zoom is known exactly, never from the last frame's zoom, which may not show
+    // the last motion yet. The anchor is the press, with the zoom at the start, until the fingers go
+    // past a bound: the drag then goes a pixel past it, where the program holds the zoom at the
+    // bound exactly, whatever its steps add up to, and that place is the anchor from then on.
+    function pinchTo(touches) {
+      const wanted = gesture.startZoom * fingerDistance(touches, gesture.ids) / gesture.startDistance;
+      const target = Math.min(Math.max(wanted, ZOOM_DRAG.least), ZOOM_DRAG.most);
+      const { anchor } = gesture;
+      let y = anchor.y - Math.round((target - anchor.zoom) * ZOOM_DRAG.pixelsPerZoom);
+      if (target !== wanted) {
+        y -= Math.sign(wanted - target);
+        gesture.anchor = { y, zoom: target };
+      }
+      pointer.move([ZOOM_DRAG.spot[0], y]);
     }
 
     // Once the page scrolls under a waiting finger, the gesture stays the browser's.
@@ -120,8 +149,7 @@ const QuillmarkTouch = (function () {
         if (touch !== undefined) pointer.move(dragPosition(touch));
       } else if (gesture.kind === 'pinch') {
         event.preventDefault();
-        const growth = Math.round(fingerDistance(event.touches, gesture.ids) - gesture.startDistance);
-        pointer.move([ZOOM_SPOT[0], ZOOM_SPOT[1] - growth]);
+        pinchTo(event.touches);
       }
     }, { passive: false });
 
