@@ -4,18 +4,15 @@
 // keep their meaning in the browser.
 import { test, expect } from '@playwright/test';
 import {
-  PHONE, canvasPasses, canvasPixel, changedPixels, desktopSceneAfter, drawingOf, fingersOn, openPage, pagePoint,
-  passesOfPng, performMouse, sceneOf,
+  DOWN, LEFT, MIDDLE, PHONE, RIGHT, UP, WHEEL_DOWN, canvasPasses, canvasPixel, changedPixels, desktopSceneAfter, drawingOf,
+  fingersOn, openPage, pagePoint, passesOfPng, performMouse, sceneOf,
 } from './support.mjs';
 
-const DOWN = 0;
-const UP = 1;
-const LEFT = 0;
-const MIDDLE = 1;
-const RIGHT = 2;
-const WHEEL_DOWN = 4;
-
 const scrollTop = (page) => page.evaluate(() => window.scrollY);
+// Two animation frames: whatever the page gave the program before is drawn and in the readout.
+const framesDrawn = (page) => page.evaluate(() => new Promise((resolve) => {
+  requestAnimationFrame(() => requestAnimationFrame(resolve));
+}));
 
 test('a drag of P1, zoomed by the right button outside the canvas on the way, and a one-move drag of P2 leave the desktop\'s scene', async ({ page }) => {
   const box = await openPage(page);
@@ -165,12 +162,17 @@ test.describe('on a phone', () => {
     await send('touchEnd');
   };
 
-  test('a finger within reach of a corner drags it from the corner, once and again; elsewhere it scrolls the page', async ({ page }) => {
+  test('a finger within reach of a corner drags it from the corner, once and again, with the pointer to itself until a link is opened; elsewhere it scrolls the page or does nothing', async ({ page }) => {
     let box = await openPage(page);
     const send = await fingersOn(page);
     const start = await sceneOf(page);
-    // 30 CSS pixels below P0 (canvas pixel 160, 400): out of reach, so the page's to scroll.
+    // 30 CSS pixels below P0 (canvas pixel 160, 400): out of reach, so the page's to scroll; a tap
+    // there gives the program nothing, not even where the pointer was.
     const [p0x, p0y] = pagePoint(box, 160, 400);
+    await send('touchStart', [p0x, p0y + 30]);
+    await send('touchEnd');
+    await framesDrawn(page);
+    expect(await sceneOf(page)).toEqual(start);
     await swipe(send, [p0x, p0y + 30], -200);
     await expect.poll(() => scrollTop(page)).toBeGreaterThan(0);
     expect(await sceneOf(page)).toEqual(start);
@@ -179,13 +181,14 @@ test.describe('on a phone', () => {
     box = await page.locator('#canvas').boundingBox();
     const events = [];
     // A drag as the desktop gets it: a press on the corner's own pixel, then the finger's movement.
-    // A second finger, meanwhile, gives the program nothing.
+    // A second finger, meanwhile, gives the program nothing, nor does a zoom drag of the mouse.
     const drag = async (corner, points, second) => {
       const landed = canvasPixel(box, ...points[0]);
       const at = (point) => canvasPixel(box, ...point).map((c, k) => corner[k] + c - landed[k]);
       events.push(['mouse', LEFT, DOWN, ...corner]);
       await send('touchStart', points[0]);
       await send('touchStart', points[0], second);
+      await performMouse(page, box, [['mouse', RIGHT, DOWN, 600, 600], ['motion', 600, 500], ['mouse', RIGHT, UP, 600, 500]]);
       for (const point of points.slice(1)) {
         events.push(['motion', ...at(point)]);
         await send('touchMove', point, second);
@@ -203,34 +206,61 @@ test.describe('on a phone', () => {
     await drag([480, 80], [[p2x + 12, p2y + 12], [p2x + 30, p2y + 200], [p2x + 40, box.y + box.height + 40]],
       pagePoint(box, 600, 600));
     await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
+
+    // The start-up drawing's link, opened while a finger drags P3, ends that drag: the finger's later
+    // moves give the program nothing, not even while the mouse drags P1; nor does a finger that lands
+    // on P2 meanwhile. Sideways moves: the page cannot scroll under them.
+    const link = `p=${start.controlPoints}&n=${start.waveCount}&a=${start.waveAmplitude}&s=${start.segmentCount}&z=${start.zoom}`;
+    const [p3x, p3y] = pagePoint(box, 640, 400);
+    await send('touchStart', [p3x, p3y]);
+    await send('touchMove', [p3x - 20, p3y]);
+    await page.evaluate((fragment) => { location.hash = fragment; }, link);
+    await expect.poll(async () => drawingOf(await sceneOf(page))).toEqual(drawingOf(start));
+    // The canvas pixels a mouse can reach at this scale.
+    const [grab, end] = [[320, 80], [300, 130]].map((point) => canvasPixel(box, ...pagePoint(box, ...point)));
+    const mouseDrag = [['mouse', LEFT, DOWN, ...grab], ['motion', ...end], ['mouse', LEFT, UP, ...end]];
+    await performMouse(page, box, mouseDrag.slice(0, 1));
+    await send('touchMove', [p3x - 50, p3y]);
+    await send('touchEnd');
+    await send('touchStart', [p2x, p2y]);
+    await send('touchMove', [p2x + 30, p2y]);
+    await send('touchEnd');
+    await performMouse(page, box, mouseDrag.slice(1));
+    await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(mouseDrag));
   });
 
-  test('two fingers on the drawing zoom it, never the page, unless the page has begun to scroll', async ({ page }) => {
+  test('two fingers on the drawing zoom it as they spread, never the page, unless the page has begun to scroll', async ({ page }) => {
     const box = await openPage(page);
     const send = await fingersOn(page);
     const [x, y] = pagePoint(box, 400, 560);
-    const events = [];
-    // Each move is the zoom drag's motion up by the growth of the fingers' distance in canvas pixels.
-    const pinch = async (starts, steps, end = 'touchEnd') => {
-      const distance = (points) => Math.hypot(points[0][0] - points[1][0], points[0][1] - points[1][1]) * 800 / box.width;
-      const fingers = (spread) => [[x - spread, y], [x + spread, y]];
-      events.push(['mouse', MIDDLE, DOWN, 400, 400]);
-      for (const start of starts) await send('touchStart', ...start);
-      let growth = 0;
-      for (const spread of steps) {
-        growth = Math.round(distance(fingers(spread)) - distance(starts.at(-1)));
-        events.push(['motion', 400, 400 - growth]);
+    const fingers = (spread) => [[x - spread, y], [x + spread, y]];
+    const zoom = async () => (await sceneOf(page)).zoom;
+    // After each move the zoom is the pinch's start times the growth of the fingers' distance, or
+    // exactly the bound 0.1 or 5 beyond it; the pinch is one zoom drag.
+    const pinch = async (starts, spreads, end = 'touchEnd') => {
+      const start = await zoom();
+      const startSpread = (starts.at(-1)[1][0] - starts.at(-1)[0][0]) / 2;
+      for (const down of starts) await send('touchStart', ...down);
+      for (const spread of spreads) {
         await send('touchMove', ...fingers(spread));
+        const wanted = start * spread / startSpread;
+        const bounded = Math.min(Math.max(wanted, 0.1), 5);
+        await (bounded === wanted ? expect.poll(zoom).toBeCloseTo(wanted, 2) : expect.poll(zoom).toBe(bounded));
+        expect((await sceneOf(page)).zoomDragActive).toBe(true);
       }
-      events.push(['mouse', MIDDLE, UP, 400, 400 - growth]);
       await send(end);
+      await expect.poll(async () => (await sceneOf(page)).zoomDragActive).toBe(false);
     };
-    // Spread out, both fingers landing at once: zoom in.
-    await pinch([[[x - 40, y], [x + 40, y]]], [55, 70, 90]);
-    // Pinched in, one finger after the other: zoom out; then cut short by a touchcancel.
-    await pinch([[[x - 100, y]], [[x - 100, y], [x + 100, y]]], [80, 37]);
-    await pinch([[[x - 60, y], [x + 60, y]]], [75], 'touchCancel');
-    await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
+    // Both fingers landing at once: 1.5 times their distance and back, 2 to 3 and back to 2.
+    await pinch([fingers(40)], [60, 40]);
+    // From a link's zoom between the drag's whole pixels, spread far: exactly 5, and back. A later
+    // pinch starts from 5, one finger landing after the other; another goes in far (exactly 0.1),
+    // back and in far again, and is cut short by a touchcancel.
+    await page.evaluate(() => { location.hash = 'p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2.0006'; });
+    await expect.poll(zoom).toBe(2.0006);
+    await pinch([fingers(40)], [150, 40, 150]);
+    await pinch([[fingers(100)[0]], fingers(100)], [50, 8]);
+    await pinch([fingers(60)], [3, 60, 3], 'touchCancel');
     expect(await page.evaluate(() => visualViewport.scale)).toBe(1);
 
     // Once the first finger scrolls the page, a second one zooms nothing.
@@ -242,6 +272,23 @@ test.describe('on a phone', () => {
     await send('touchEnd');
     await expect.poll(() => scrollTop(page)).toBeGreaterThan(0);
     expect(await sceneOf(page)).toEqual(before);
+    // Nor once the page has scrolled under a finger's one move, which it could still cancel. (The
+    // page tells of a scroll on the next frame.)
+    await page.evaluate(() => window.scrollTo(0, 0));
+    await framesDrawn(page);
+    await send('touchStart', [x, y]);
+    await send('touchMove', [x, y - 160]);
+    await expect.poll(() => scrollTop(page)).toBeGreaterThan(0);
+    await framesDrawn(page);
+    await send('touchStart', [x, y - 160], [x + 60, y - 160]);
+    await send('touchMove', [x, y - 160], [x + 160, y - 160]);
+    await send('touchEnd');
+    await framesDrawn(page);
+    expect(await sceneOf(page)).toEqual(before);
+    // Every finger lifted, the next two zoom again.
+    await page.evaluate(() => window.scrollTo(0, 0));
+    await framesDrawn(page);
+    await pinch([[fingers(20)[0]], fingers(20)], [80]);
     expect(await page.evaluate(() => visualViewport.scale)).toBe(1);
   });
 
@@ -258,9 +305,12 @@ test.describe('on a phone', () => {
       ['Move left', [['special', 100]]], ['Move right', [['special', 102]]], ['Move right', [['special', 102]]],
       ['Move up', [['special', 101]]], ['Move up', [['special', 101]]], ['Move down', [['special', 103]]],
     ];
-    for (const [name] of taps) await button(name).tap();
+    // Tapped and clicked by turns: each acts once, and nothing repeats once the press is over.
+    for (const [k, [name]] of taps.entries()) await (k % 2 === 0 ? button(name).tap() : button(name).click());
     const events = taps.flatMap(([, given]) => given);
     await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
+    await page.waitForTimeout(600);
+    expect(await sceneOf(page)).toEqual(desktopSceneAfter(events));
     await expect(button('More half-waves')).toBeDisabled();
     await expect(button('Fine resolution')).toHaveAttribute('aria-pressed', 'true');
     await page.keyboard.press('F2');
@@ -272,19 +322,45 @@ test.describe('on a phone', () => {
       expect(Math.min(width, height)).toBeGreaterThanOrEqual(44);
     }
 
-    // Held for a second, Raise amplitude repeats like a held key, and stops when the finger lifts.
+    // Held for a second, Raise amplitude acts at once, repeats like a held key from 0.4 s on, and
+    // stops when the finger lifts; Lower amplitude stops when the finger slides off it.
     const send = await fingersOn(page);
+    const amplitude = async () => {
+      await framesDrawn(page);
+      return (await sceneOf(page)).waveAmplitude;
+    };
+    // The amplitude of every frame, timed from the press.
+    await page.evaluate(() => {
+      const readout = document.getElementById('readout');
+      window.amplitudes = [];
+      document.getElementById('panel').addEventListener('pointerdown', (event) => { window.pressedAt = event.timeStamp; });
+      new MutationObserver(() => window.amplitudes.push([performance.now() - window.pressedAt,
+        JSON.parse(readout.dataset.scene).waveAmplitude])).observe(readout, { attributeFilter: ['data-scene'] });
+    });
+    const stillAfter = async (wait) => {
+      const now = await amplitude();
+      await page.waitForTimeout(wait);
+      expect(await amplitude()).toBe(now);
+      return now;
+    };
     const raise = await button('Raise amplitude').boundingBox();
-    const amplitude = async () => (await sceneOf(page)).waveAmplitude;
     const before = await amplitude();
     await send('touchStart', [raise.x + raise.width / 2, raise.y + raise.height / 2]);
     await page.waitForTimeout(1000);
     await send('touchEnd');
-    const held = await amplitude();
+    const held = await stillAfter(600);
     const repeats = Math.round((held - before) / 0.01);
     expect(repeats).toBeGreaterThanOrEqual(4);
-    await page.waitForTimeout(300);
-    expect(await amplitude()).toBe(held);
+    for (const [time, value] of await page.evaluate(() => window.amplitudes)) {
+      if (time < 400) expect(value).toBeCloseTo(before + 0.01, 9);
+    }
+    const lower = await button('Lower amplitude').boundingBox();
+    await send('touchStart', [lower.x + lower.width - 3, lower.y + lower.height / 2]);
+    await page.waitForTimeout(600);
+    await send('touchMove', [lower.x + lower.width + 3, lower.y + lower.height / 2]);
+    const lowered = Math.round((held - await stillAfter(300)) / 0.01);
+    expect(lowered).toBeGreaterThanOrEqual(2);
+    await send('touchEnd');
 
     // From the keyboard: Tab onto the button, a focus ring, then Enter and Space.
     await button('Lower amplitude').focus();
@@ -293,7 +369,7 @@ test.describe('on a phone', () => {
     expect(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle)).toBe('solid');
     await page.keyboard.press('Enter');
     await page.keyboard.press('Space');
-    events.push(...Array(repeats + 2).fill(['key', 97]));
+    events.push(...Array(repeats).fill(['key', 97]), ...Array(lowered).fill(['key', 115]), ['key', 97], ['key', 97]);
     await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
   });
 });

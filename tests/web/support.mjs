@@ -10,6 +10,13 @@ import { expect } from '@playwright/test';
 import { PNG } from 'pngjs';
 
 export const SIZE = 800;
+// GLUT's numbers, as the desktop program's handlers take them: states, buttons, a wheel step.
+export const DOWN = 0;
+export const UP = 1;
+export const LEFT = 0;
+export const MIDDLE = 1;
+export const RIGHT = 2;
+export const WHEEL_DOWN = 4;
 // A phone held upright, as Chromium emulates one: the canvas shows at 396 CSS pixels.
 export const PHONE = { viewport: { width: 412, height: 915 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2.625 };
 
@@ -69,7 +76,6 @@ export async function fingersOn(page) {
 }
 
 const BUTTON_NAMES = ['left', 'middle', 'right'];
-const UP = 1;
 
 // The same events given through the browser's real mouse: a press moves there first (with no
 // button held, the program sees no motion), a release happens where the pointer is.

@@ -4,23 +4,20 @@
 'use strict';
 
 const QuillmarkControls = (function () {
+  const { GLUT, ZOOM_DRAG } = QuillmarkInput;
   // A held key repeats after about 0.4 s, then about 15 times a second.
   const REPEAT_DELAY = 400;
   const REPEAT_INTERVAL = 66;
   const FEWEST_WAVES = 1;
   const MOST_WAVES = 12;
-  const KEY_A = 97;
-  const KEY_R = 114;
-  const KEY_S = 115;
-  const ARROW_LEFT = 100;
-  const ARROW_UP = 101;
-  const ARROW_RIGHT = 102;
-  const ARROW_DOWN = 103;
   const FINE_STEPS = 512;
+  // A zoom step is the zoom drag of 100 pixels that adds or takes 0.1.
+  const ZOOM_STEP = ZOOM_DRAG.pixelsPerZoom / 10;
 
   // connect(panel, input): panel holds the buttons (data-action names what each does); input is what
-  // input.js gives the program (specialKey, key, zoomStep). Gives showScene(scene), for every frame.
-  function connect(panel, input) {
+  // QuillmarkInput.connect gives: the program, and the owner of its pointer, which hands it keys by
+  // the browser's names for them. Gives showScene(scene), for every frame.
+  function connect(panel, { program, pointer }) {
     const buttons = Array.from(panel.querySelectorAll('button[data-action]'));
     const byAction = (action) => buttons.find((button) => button.dataset.action === action);
     const fewerWaves = byAction('fewer-waves');
@@ -32,8 +29,7 @@ const QuillmarkControls = (function () {
 
     function setWaves(count) {
       if (count < FEWEST_WAVES || count > MOST_WAVES) return;
-      // F1 to F12 are GLUT's special keys 1 to 12.
-      input.specialKey(count);
+      pointer.key(`F${count}`);
       waveCount = count;
       showWaveLimits();
     }
@@ -43,18 +39,29 @@ const QuillmarkControls = (function () {
       moreWaves.disabled = waveCount >= MOST_WAVES;
     }
 
+    // One zoom drag step, up (+1) or down (-1). The step needs the program's pointer to itself: while
+    // any press is held, a motion would also move a picked point, and the step's release would end
+    // a zoom drag under way; then the step does nothing.
+    function zoomStep(direction) {
+      if (program.isStopped() || pointer.anyHeld()) return;
+      const [x, y] = ZOOM_DRAG.spot;
+      program.mouse(GLUT.MIDDLE_BUTTON, GLUT.DOWN, x, y);
+      program.motion(x, y - direction * ZOOM_STEP);
+      program.mouse(GLUT.MIDDLE_BUTTON, GLUT.UP, x, y - direction * ZOOM_STEP);
+    }
+
     const ACTIONS = {
       'fewer-waves': () => setWaves(waveCount - 1),
       'more-waves': () => setWaves(waveCount + 1),
-      'lower-amplitude': () => input.key(KEY_S),
-      'raise-amplitude': () => input.key(KEY_A),
-      'fine-resolution': () => input.key(KEY_R),
-      'zoom-out': () => input.zoomStep(-1),
-      'zoom-in': () => input.zoomStep(1),
-      'move-left': () => input.specialKey(ARROW_LEFT),
-      'move-right': () => input.specialKey(ARROW_RIGHT),
-      'move-up': () => input.specialKey(ARROW_UP),
-      'move-down': () => input.specialKey(ARROW_DOWN),
+      'lower-amplitude': () => pointer.key('s'),
+      'raise-amplitude': () => pointer.key('a'),
+      'fine-resolution': () => pointer.key('r'),
+      'zoom-out': () => zoomStep(-1),
+      'zoom-in': () => zoomStep(1),
+      'move-left': () => pointer.key('ArrowLeft'),
+      'move-right': () => pointer.key('ArrowRight'),
+      'move-up': () => pointer.key('ArrowUp'),
+      'move-down': () => pointer.key('ArrowDown'),
     };
 
     let repeat = null;

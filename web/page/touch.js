@@ -1,0 +1,180 @@
+// touch.js: fingers on the drawing get what a mouse cannot give them: a corner picked within a
+// fingertip's reach, two fingers zooming the drawing. A finger that lands near a corner drags it;
+// one that lands elsewhere is the browser's and scrolls the page, unless a second finger lands
+// before the page has begun to scroll: the two then zoom the drawing as they spread (twice their
+// distance, twice the zoom), through one drag of the middle button.
+'use strict';
+
+const QuillmarkTouch = (function () {
+  const { GLUT, ZOOM_DRAG } = QuillmarkInput;
+  // A fingertip covers about 40 CSS pixels: a touch this close to a drawn corner picks it (a 44-pixel
+  // target), however small the canvas shows.
+  const FINGER_REACH = 22;
+
+  function touchById(list, id) {
+    return Array.from(list).find((touch) => touch.identifier === id);
+  }
+
+  // connect(canvas, program, pointer): program as QuillmarkInput.connect has it; pointer, the owner
+  // of the program's pointer.
+  function connect(canvas, program, pointer) {
+    const canvasPosition = (touch, exact) => QuillmarkInput.canvasPosition(canvas, touch, exact);
+    // What the fingers on the canvas are doing: null (none is down), or
+    // { kind: 'drag', id, corner, start } | { kind: 'waiting', id } (the browser may scroll) |
+    // { kind: 'pinch', ids, startDistance, startZoom, anchor } | { kind: 'spent' } (ignored until
+    // every finger lifts).
+    let gesture = null;
+    let pageScrolled = false;
+    pointer.onReleaseAll(() => { gesture = null; });
+
+    // The nearest drawn corner within a finger's reach of the touch, as its canvas pixel.
+    function cornerInReach(touch) {
+      const scene = program.drawnScene();
+      if (scene === null) return null;
+      const box = canvas.getBoundingClientRect();
+      let nearest = null;
+      let nearestDistance = FINGER_REACH;
+      for (let k = 0; k < 4; ++k) {
+        // Drawn where the vertex lands: each coordinate times the zoom, as a 32-bit float.
+        const glX = Math.fround(scene.controlPoints[2 * k] * scene.zoom);
+        const glY = Math.fround(scene.controlPoints[2 * k + 1] * scene.zoom);
+        const pixel = [(glX + 1) * canvas.width / 2, canvas.height - (glY + 1) * canvas.height / 2];
+        const distance = Math.hypot(box.left + pixel[0] * box.width / canvas.width - touch.clientX,
+          box.top + pixel[1] * box.height / canvas.height - touch.clientY);
+        if (distance <= nearestDistance) {
+          nearest = pixel.map(Math.round);
+          nearestDistance = distance;
+        }
+      }
+      return nearest;
+    }
+
+    // The dragged corner's pixel moved as the finger has moved since it landed.
+    function dragPosition(touch) {
+      const now = canvasPosition(touch);
+      return [gesture.corner[0] + now[0] - gesture.start[0], gesture.corner[1] + now[1] - gesture.start[1]];
+    }
+
+    // The distance of two fingers in canvas pixels, fractions kept.
+    function fingerDistance(touches, ids) {
+      const [a, b] = ids.map((id) => canvasPosition(touchById(touches, id), true));
+      return Math.hypot(a[0] - b[0], a[1] - b[1]);
+    }
+
+    // Zooms from the zoom of the last frame; before the first, there is none to zoom. Fingers closer
+    // than a canvas pixel count as one pixel apart.
+    function startPinch(event, ids) {
+      event.preventDefault();
+      const scene = program.drawnScene();
+      if (scene === null) {
+        gesture = { kind: 'spent' };
+        return;
+      }
+      gesture = {
+        kind: 'pinch', ids, startDistance: Math.max(fingerDistance(event.touches, ids), 1), startZoom: scene.zoom,
+        anchor: { y: ZOOM_DRAG.spot[1], zoom: scene.zoom },
+      };
+      pointer.press(GLUT.MIDDLE_BUTTON, ZOOM_DRAG.spot, 'touch');
+    }
+
+    // The zoom at the pinch's start times the growth of the fingers' distance, within the program's
+    // bounds, as a motion of the zoom drag: the whole pixels from the anchor, the drag's last place
+    // where the program's zoom is known exactly, never from the last frame's zoom, which may not show
+    // the last motion yet. The anchor is the press, with the zoom at the start, until the fingers go
+    // past a bound: the drag then goes a pixel past it, where the program holds the zoom at the
+    // bound exactly, whatever its steps add up to, and that place is the anchor from then on.
+    function pinchTo(touches) {
+      const wanted = gesture.startZoom * fingerDistance(touches, gesture.ids) / gesture.startDistance;
+      const target = Math.min(Math.max(wanted, ZOOM_DRAG.least), ZOOM_DRAG.most);
+      const { anchor } = gesture;
+      let y = anchor.y - Math.round((target - anchor.zoom) * ZOOM_DRAG.pixelsPerZoom);
+      if (target !== wanted) {
+        y -= Math.sign(wanted - target);
+        gesture.anchor = { y, zoom: target };
+      }
+      pointer.move([ZOOM_DRAG.spot[0], y]);
+    }
+
+    // Once the page scrolls under a waiting finger, the gesture stays the browser's.
+    window.addEventListener('scroll', () => { pageScrolled = true; }, { passive: true });
+
+    canvas.addEventListener('touchstart', (event) => {
+      // The first fingers of a gesture: none of the canvas's others is still down. Whatever an
+      // earlier gesture left behind unseen is ended first.
+      const first = event.targetTouches.length === event.changedTouches.length;
+      if (first && pointer.holder() === 'touch') pointer.releaseAll();
+      if (program.isStopped()) return;
+      if (first) {
+        pageScrolled = false;
+        const touch = event.changedTouches[0];
+        const corner = pointer.holder() === null ? cornerInReach(touch) : null;
+        if (pointer.holder() !== null) {
+          gesture = { kind: 'spent' };
+        } else if (event.changedTouches.length === 2) {
+          startPinch(event, [0, 1].map((k) => event.changedTouches[k].identifier));
+        } else if (event.changedTouches.length > 2) {
+          gesture = { kind: 'spent' };
+        } else if (corner !== null) {
+          event.preventDefault();
+          gesture = { kind: 'drag', id: touch.identifier, corner, start: canvasPosition(touch) };
+          pointer.press(GLUT.LEFT_BUTTON, corner, 'touch');
+        } else {
+          gesture = { kind: 'waiting', id: touch.identifier };
+        }
+        return;
+      }
+      if (gesture === null || gesture.kind === 'spent') return;
+      if (gesture.kind === 'waiting') {
+        if (pageScrolled || event.targetTouches.length !== 2 || pointer.holder() !== null) {
+          gesture = { kind: 'spent' };
+        } else {
+          startPinch(event, [gesture.id, event.changedTouches[0].identifier]);
+        }
+        return;
+      }
+      // A further finger during a drag or a pinch changes nothing, and moves nothing of the page.
+      event.preventDefault();
+    }, { passive: false });
+
+    canvas.addEventListener('touchmove', (event) => {
+      if (program.isStopped() || gesture === null) return;
+      if (gesture.kind === 'waiting') {
+        // A move the page may no longer cancel is one it scrolls with.
+        if (!event.cancelable) gesture = { kind: 'spent' };
+        return;
+      }
+      if (gesture.kind === 'drag') {
+        event.preventDefault();
+        const touch = touchById(event.changedTouches, gesture.id);
+        if (touch !== undefined) pointer.move(dragPosition(touch));
+      } else if (gesture.kind === 'pinch') {
+        event.preventDefault();
+        pinchTo(event.touches);
+      }
+    }, { passive: false });
+
+    // A finger lifted, inside the canvas or out of it, or cancelled (an incoming call), ends the
+    // press it was giving.
+    function endTouch(event) {
+      // No mouse events are made up for a lifted finger: the program has had what it means.
+      if (event.cancelable) event.preventDefault();
+      if (gesture !== null && !program.isStopped()) {
+        if (gesture.kind === 'drag') {
+          const touch = touchById(event.changedTouches, gesture.id);
+          if (touch !== undefined) {
+            pointer.release(GLUT.LEFT_BUTTON, dragPosition(touch));
+            gesture = { kind: 'spent' };
+          }
+        } else if (gesture.kind === 'pinch' && gesture.ids.some((id) => touchById(event.changedTouches, id))) {
+          pointer.release(GLUT.MIDDLE_BUTTON, pointer.position());
+          gesture = { kind: 'spent' };
+        }
+      }
+      if (event.targetTouches.length === 0) gesture = null;
+    }
+    canvas.addEventListener('touchend', endTouch, { passive: false });
+    canvas.addEventListener('touchcancel', endTouch, { passive: false });
+  }
+
+  return { connect };
+})();
