@@ -1,8 +1,10 @@
 // page.test.mjs: the page around the program: scaled down but square on a narrow viewport, where the
 // pointer still lands on the program's pixels; the drawing and its buttons in view on phones and
 // laptops; a clear message where it cannot run (from a file, or with WebGL turned off) or a link
-// cannot be used, links pasted into the address, and the page opened again with its server gone.
+// cannot be used, links pasted into the address, and the page opened again with its server gone; the
+// drawing in words for screen readers, with its changes announced; audits clean, in the dark too.
 import fs from 'node:fs';
+import { createRequire } from 'node:module';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { test, expect } from '@playwright/test';
@@ -159,4 +161,81 @@ test('after one visit the whole site opens with its server stopped, and a new ve
   await page.reload();
   await expect(page).toHaveTitle('Quillmark, new');
   await server.stop();
+});
+
+test('the drawing is an image described in words that follow it; each change is announced once it settles, a held button once or twice', async ({ page }) => {
+  await page.addInitScript(() => {
+    window.heard = [];
+    document.addEventListener('DOMContentLoaded', () => {
+      const news = document.getElementById('drawing-news');
+      new MutationObserver(() => { if (news.textContent !== '') window.heard.push(news.textContent); })
+        .observe(news, { childList: true, characterData: true, subtree: true });
+    });
+  });
+  const box = await openPage(page);
+  const session = await page.context().newCDPSession(page);
+  const image = async () => {
+    const { nodes } = await session.send('Accessibility.getFullAXTree');
+    const node = nodes.find((candidate) => candidate.role.value === 'image');
+    return `${node.name.value}: ${node.description.value}`;
+  };
+  expect(await image()).toBe('Quillmark: A green cubic Bézier curve from P0 (-0.30, 0.00) to P3 (0.30, 0.00), its inner corners ' +
+    'P1 (-0.10, 0.40) and P2 (0.10, 0.40), with a yellow wave curve along it: 10 half-waves, amplitude 0.10, 100 steps, ' +
+    'zoom 2.00, 0 marker points where the wave crosses itself.');
+
+  const heard = () => page.evaluate(() => window.heard);
+  const button = (name) => page.getByRole('button', { name });
+  const keys = (...names) => async () => { for (const name of names) await page.keyboard.press(name); };
+  // Each change, then what is said once it has settled; changes close together are said together.
+  const said = [];
+  for (const [change, words] of [
+    // 16 pixels left and 8 down at zoom 2: 0.02 and 0.01.
+    [() => performMouse(page, box, [['mouse', 0, 0, 320, 80], ['motion', 304, 88], ['mouse', 0, 1, 304, 88]]), 'P1 moved to (-0.12, 0.39)'],
+    [() => button('More half-waves').click(), '11 half-waves'],
+    [keys('a', 'F3'), '3 half-waves, amplitude 0.11'],
+    [keys('ArrowLeft'), 'curve moved'],
+    [keys('ArrowRight'), 'curve moved'],
+    [async () => { await button('Zoom in').click(); await button(/^Fine/).click(); }, 'steps 512, zoom 2.10'],
+    [() => page.evaluate(() => { location.hash = 'p=-0.3,0,-0.3,0,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2'; }), 'drawing opened from the link'],
+  ]) {
+    await change();
+    said.push(words);
+    await expect.poll(heard).toEqual(said);
+  }
+  expect(await image()).toMatch(/ P1 \(-0\.30, 0\.00\) .* The program warns that the curve has no direction at t = 0\.000: a corner lies on top of its neighbour\.$/);
+
+  // Held for 1.5 s, the button repeats about 17 times; the last announcement has the final value.
+  const lower = await button('Lower amplitude').boundingBox();
+  await page.mouse.move(lower.x + lower.width / 2, lower.y + lower.height / 2);
+  await page.mouse.down();
+  await page.waitForTimeout(1500);
+  await page.mouse.up();
+  const amplitude = (await sceneOf(page)).waveAmplitude;
+  expect(amplitude).toBeLessThan(0);
+  await expect.poll(async () => (await heard()).at(-1)).toBe(`amplitude ${amplitude.toFixed(2)}`);
+  expect((await heard()).length - said.length).toBeLessThanOrEqual(3);
+  expect(await image()).toContain(`, amplitude ${amplitude.toFixed(2)}, `);
+});
+
+test('axe finds no fault on a laptop, a phone or in the dark scheme, which darkens the page and leaves the drawing as drawn', async ({ browser }) => {
+  const axe = createRequire(import.meta.url).resolve('axe-core');
+  const drawings = [];
+  for (const options of [{ viewport: { width: 1280, height: 1000 } }, PHONE, { viewport: { width: 1280, height: 1000 }, colorScheme: 'dark' }]) {
+    const context = await browser.newContext({ ...options, bypassCSP: true });
+    const page = await context.newPage();
+    await openPage(page);
+    await page.addScriptTag({ path: axe });
+    const { violations } = await page.evaluate(() => window.axe.run({ runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'] }));
+    expect(violations.map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target).join(' ')}`)).toEqual([]);
+    // The text's brightness against its background's, on the page and on a button.
+    const lightOnDark = await page.evaluate(() => Array.from([document.documentElement, document.querySelector('#panel button')], (element) => {
+      const style = getComputedStyle(element);
+      const brightness = (colour) => colour.match(/\d+/g).slice(0, 3).reduce((sum, part) => sum + Number(part), 0);
+      return brightness(style.color) > brightness(style.backgroundColor);
+    }));
+    expect(lightOnDark).toEqual(options.colorScheme === 'dark' ? [true, true] : [false, false]);
+    if (options !== PHONE) drawings.push(await page.locator('#canvas').screenshot());
+    await context.close();
+  }
+  expect(drawings[1].equals(drawings[0])).toBe(true);
 });

@@ -6,7 +6,7 @@
 const CACHE = 'quillmark';
 // The whole site, kept at the first visit, whose files were fetched before this worker ran: the
 // icons and the manifest too, which the page itself may never ask for.
-const SITE = ['index.html', 'style.css', 'input.js', 'controls.js', 'share.js', 'page.js', 'offline.js', 'quillmark.js',
+const SITE = ['index.html', 'style.css', 'input.js', 'controls.js', 'share.js', 'words.js', 'page.js', 'offline.js', 'quillmark.js',
   'quillmark.wasm', 'icon.png', 'icon-192.png', 'icon-512.png', 'quillmark.webmanifest'];
 
 // A static host serves one file whatever the query, and a folder's index.html for the folder:

@@ -1,6 +1,7 @@
 // page.js: starts the program on the page's canvas and shows what it reports: the readout of the
 // scene after every frame, its output lines in a bounded log, and any failure in words on the page;
-// share.js keeps the drawing in the address once the program has started.
+// share.js keeps the drawing in the address once the program has started, words.js says the drawing
+// in words.
 'use strict';
 
 (function startPage() {
@@ -19,6 +20,8 @@
   // The address and the share buttons, once main has set up the scene.
   let share = null;
   let lastErrorLine = '';
+  const words = QuillmarkWords.connect(document.getElementById('drawing-words'),
+    document.getElementById('drawing-news'), decimals);
 
   // The first failure is the one to show: what it sets off afterwards adds nothing.
   function fail(message) {
@@ -135,9 +138,13 @@
     fail(stoppedBecause(String(event.reason)));
   });
 
+  const addLogLine = createLog();
   window.Module = {
     canvas,
-    print: createLog(),
+    print(line) {
+      addLogLine(line);
+      words.printed(line);
+    },
     printErr(line) {
       lastErrorLine = line;
       console.warn(line);
@@ -166,7 +173,11 @@
     onProgramStarted() {
       share = QuillmarkShare.connect(canvas, {
         drawingLink: () => window.Module.ccall('quillmarkDrawingLink', 'string', [], []),
-        openLink: (fragment) => window.Module.ccall('quillmarkOpenLink', 'string', ['string'], [fragment]),
+        openLink(fragment) {
+          const problem = window.Module.ccall('quillmarkOpenLink', 'string', ['string'], [fragment]);
+          if (problem === '') words.linkOpened();
+          return problem;
+        },
         redraw: window.Module._quillmarkRedraw,
         releaseInput: () => input.releaseAll(),
         isStopped: () => stopped,
@@ -174,6 +185,7 @@
     },
     onFrameDrawn(scene) {
       showScene(scene);
+      words.frameDrawn(scene);
       share.frameDrawn();
     },
   };
