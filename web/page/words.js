@@ -29,8 +29,8 @@ const QuillmarkWords = (function () {
         `its inner corners P1 ${corners[1]} and P2 ${corners[2]}, with a yellow wave curve along it: ` +
         `${waves}, ${amplitude}, ${count(scene.segmentCount, 'step', 'steps')}, ${zoom}, ` +
         `${count(scene.markerPoints, 'marker point', 'marker points')} where the wave crosses itself.` +
-        (warnings.length === 0 ? '' : ` The program warns that the curve has no direction at t = ${warnings.join(', ')}: ` +
-          'a corner lies on top of its neighbour.'),
+        (warnings.length === 0 ? '' : ` The program warns that the curve has no direction at t = ${warnings.join(', ')}, ` +
+          'as where a corner lies on top of its neighbour.'),
     };
   }
 
