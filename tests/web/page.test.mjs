@@ -190,13 +190,15 @@ test('the drawing is an image described in words that follow it; each change is 
   const openLink = (fragment) => () => page.evaluate((link) => { location.hash = link; }, fragment);
   const said = [];
   for (const [change, words, description] of [
-    // Nothing is said while a corner is held (longer than changes take to settle), then all that
-    // changed at once: 16 pixels left and 8 down at zoom 2 are 0.02 and 0.01.
+    // Nothing is said while a corner is held, still for longer than changes take to settle, then all
+    // that changed at once: 16 pixels left and 8 down at zoom 2 are 0.02 and 0.01.
     [async () => {
       await performMouse(page, box, [['mouse', 0, 0, 320, 80], ['motion', 312, 84]]);
-      await keys('a', 'F3')();
       await page.waitForTimeout(700);
-      await performMouse(page, box, [['motion', 304, 88], ['mouse', 0, 1, 304, 88]]);
+      await keys('a', 'F3')();
+      await performMouse(page, box, [['motion', 304, 88]]);
+      await page.waitForTimeout(700);
+      await page.mouse.up();
     }, '3 half-waves, amplitude 0.11, P1 moved to (-0.12, 0.39)'],
     [() => button('More half-waves').click(), '4 half-waves'],
     [keys('ArrowLeft'), 'curve moved'],
