@@ -1,8 +1,10 @@
 // page.test.mjs: the page around the program: scaled down but square on a narrow viewport, where the
 // pointer still lands on the program's pixels; the drawing and its buttons in view on phones and
 // laptops; a clear message where it cannot run (from a file, or with WebGL turned off) or a link
-// cannot be used, links pasted into the address, and the page opened again with its server gone.
+// cannot be used, links pasted into the address, and the page opened again with its server gone; the
+// drawing in words for screen readers, with its changes announced; audits clean, in the dark too.
 import fs from 'node:fs';
+import { createRequire } from 'node:module';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { test, expect } from '@playwright/test';
@@ -224,4 +226,89 @@ test('after one visit the whole site opens with its server stopped or hanging, a
   await expect(tab).toHaveTitle('Version 3');
   await expect(tab.locator('html')).toHaveAttribute('data-version', 'newer');
   await server.stop();
+});
+
+test('the drawing is an image described in words that follow it; each change is announced once it settles, a held button a few times at most', async ({ page }) => {
+  // What a screen reader says: the live region's text each time it changes to words.
+  await page.addInitScript(() => document.addEventListener('DOMContentLoaded', () => {
+    const news = document.getElementById('drawing-news');
+    window.heard = [''];
+    new MutationObserver(() => {
+      if (news.textContent !== window.heard.at(-1)) window.heard.push(news.textContent);
+    }).observe(news, { childList: true, characterData: true, subtree: true });
+  }));
+  const heard = () => page.evaluate(() => window.heard.filter((words) => words !== ''));
+  const box = await openPage(page);
+  const session = await page.context().newCDPSession(page);
+  const image = async () => {
+    const { nodes } = await session.send('Accessibility.getFullAXTree');
+    const node = nodes.find((candidate) => candidate.role.value === 'image');
+    return `${node.name.value}: ${node.description.value}`;
+  };
+  const startUp = 'Quillmark: A green cubic Bézier curve from P0 (-0.30, 0.00) to P3 (0.30, 0.00), its inner corners ' +
+    'P1 (-0.10, 0.40) and P2 (0.10, 0.40), with a yellow wave curve along it: 10 half-waves, amplitude 0.10, 100 steps, ' +
+    'zoom 2.00, 0 marker points where the wave crosses itself.';
+  expect(await image()).toBe(startUp);
+
+  const button = (name) => page.getByRole('button', { name });
+  const keys = (...names) => async () => { for (const name of names) await page.keyboard.press(name); };
+  const openLink = (fragment) => () => page.evaluate((link) => { location.hash = link; }, fragment);
+  const said = [];
+  for (const [change, words, description] of [
+    // Nothing is said while a corner is held, still for longer than changes take to settle, then all
+    // that changed at once: 16 pixels left and 8 down at zoom 2 are 0.02 and 0.01.
+    [async () => {
+      await performMouse(page, box, [['mouse', 0, 0, 320, 80], ['motion', 312, 84]]);
+      await page.waitForTimeout(700);
+      await keys('a', 'F3')();
+      await performMouse(page, box, [['motion', 304, 88]]);
+      await page.waitForTimeout(700);
+      await page.mouse.up();
+    }, '3 half-waves, amplitude 0.11, P1 moved to (-0.12, 0.39)'],
+    [() => button('More half-waves').click(), '4 half-waves'],
+    [keys('ArrowLeft'), 'curve moved'],
+    [() => button('Zoom in').click(), 'zoom 2.10'],
+    [keys('r'), 'steps 512'],
+    // The frame's warning is in the description; the same words twice are said twice.
+    [openLink('p=-0.3,0,-0.3,0,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2'), 'drawing opened from the link',
+      / P1 \(-0\.30, 0\.00\) .* The program warns that the curve has no direction at t = 0\.000, as where a corner lies on top of its neighbour\.$/],
+    [openLink(''), 'drawing opened from the link', startUp],
+  ]) {
+    await change();
+    said.push(words);
+    await expect.poll(heard).toEqual(said);
+    if (description) expect(await image())[typeof description === 'string' ? 'toBe' : 'toMatch'](description);
+  }
+
+  // Held for 1.5 s, a button repeats about 17 times: said at most three times, last with its last value.
+  await button('Raise amplitude').hover();
+  await page.mouse.down();
+  await page.waitForTimeout(1500);
+  await page.mouse.up();
+  const last = async () => [(await heard()).at(-1), `amplitude ${(await sceneOf(page)).waveAmplitude.toFixed(2)}`];
+  await expect.poll(async () => new Set(await last()).size).toBe(1);
+  expect((await sceneOf(page)).waveAmplitude).toBeGreaterThan(0.2);
+  expect((await heard()).length - said.length).toBeLessThanOrEqual(3);
+});
+
+test('axe finds no fault on a laptop, a phone or in the dark scheme, which darkens the page and leaves the drawing as drawn', async ({ browser }) => {
+  const axe = createRequire(import.meta.url).resolve('axe-core');
+  const drawings = [];
+  for (const options of [{ viewport: { width: 1280, height: 1000 } }, PHONE, { viewport: { width: 1280, height: 1000 }, colorScheme: 'dark' }]) {
+    const context = await browser.newContext({ ...options, bypassCSP: true });
+    const page = await context.newPage();
+    await openPage(page);
+    await page.addScriptTag({ path: axe });
+    const { violations } = await page.evaluate(() => window.axe.run({ runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'] }));
+    expect(violations.map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target).join(' ')}`)).toEqual([]);
+    // Light text on a dark page and dark buttons in the dark scheme, dark on light otherwise.
+    expect(await page.evaluate(() => [document.documentElement, document.querySelector('#panel button')].map((element) => {
+      const style = getComputedStyle(element);
+      const brightness = (colour) => colour.match(/\d+/g).slice(0, 3).reduce((sum, part) => sum + Number(part), 0);
+      return brightness(style.color) > brightness(style.backgroundColor);
+    }))).toEqual(options.colorScheme === 'dark' ? [true, true] : [false, false]);
+    if (options !== PHONE) drawings.push(await page.locator('#canvas').screenshot());
+    await context.close();
+  }
+  expect(drawings[1].equals(drawings[0])).toBe(true);
 });

@@ -7,7 +7,7 @@ const CACHE = 'quillmark';
 // The whole site, kept at the first visit, whose files were fetched before this worker ran: the
 // icons and the manifest too, which the page itself may never ask for.
 const SITE = ['index.html', 'style.css', 'input.js', 'mouse.js', 'touch.js', 'keys.js', 'controls.js', 'share.js',
-  'page.js', 'offline.js', 'quillmark.js', 'quillmark.wasm', 'icon.png', 'icon-192.png', 'icon-512.png',
+  'words.js', 'page.js', 'offline.js', 'quillmark.js', 'quillmark.wasm', 'icon.png', 'icon-192.png', 'icon-512.png',
   'quillmark.webmanifest'];
 // A network that has not answered by then hangs (a captive portal, a stalled proxy): the copy answers.
 const NETWORK_WAIT_MS = 3000;

@@ -1,6 +1,7 @@
 // page.js: starts the program on the page's canvas and shows what it reports: the readout of the
 // scene after every frame, its output lines in a bounded log, and any failure in words on the page;
-// share.js keeps the drawing in the address once the program has started.
+// share.js keeps the drawing in the address once the program has started, words.js says the drawing
+// in words.
 'use strict';
 
 (function startPage() {
@@ -19,6 +20,8 @@
   // The address and the share buttons, once main has set up the scene.
   let share = null;
   let lastErrorLine = '';
+  const words = QuillmarkWords.connect(document.getElementById('drawing-words'),
+    document.getElementById('drawing-news'), decimals);
 
   // The first failure is the one to show: what it sets off afterwards adds nothing.
   function fail(message) {
@@ -134,9 +137,13 @@
     fail(stoppedBecause(String(event.reason)));
   });
 
+  const addLogLine = createLog();
   window.Module = {
     canvas,
-    print: createLog(),
+    print(line) {
+      addLogLine(line);
+      words.printed(line);
+    },
     printErr(line) {
       lastErrorLine = line;
       console.warn(line);
@@ -166,7 +173,10 @@
       share = QuillmarkShare.connect(canvas, {
         drawingLink: () => window.Module.ccall('quillmarkDrawingLink', 'string', [], []),
         readLink: (fragment) => window.Module.ccall('quillmarkReadLink', 'string', ['string'], [fragment]),
-        openLink: (linkRead) => window.Module._quillmarkOpenLink(linkRead),
+        openLink(linkRead) {
+          window.Module._quillmarkOpenLink(linkRead);
+          if (linkRead) words.linkOpened();
+        },
         redraw: window.Module._quillmarkRedraw,
         releaseInput: () => input.releaseAll(),
         isStopped: () => stopped,
@@ -174,6 +184,7 @@
     },
     onFrameDrawn(scene) {
       showScene(scene);
+      words.frameDrawn(scene);
       share.frameDrawn();
     },
   };

@@ -78,7 +78,7 @@ EMSCRIPTEN_KEEPALIVE const char* quillmarkDrawingLink() {
 // not be used, or "" when it can be opened. Nothing changes yet: the page first ends a drag under
 // way, and only for a drawing it opens.
 EMSCRIPTEN_KEEPALIVE const char* quillmarkReadLink(const char* fragment) {
-    const DrawingReading reading = *fragment == '\0' ? DrawingReading{true, startDrawing(), ""} : readDrawing(fragment);
+    const DrawingReading reading = readDrawing(fragment);
     if (reading.ok) linkDrawing = reading.drawing;
     answer = reading.problem;
     return answer.c_str();
