@@ -131,6 +131,8 @@ test('arrows move the drawing by 80 pixels and do not scroll the page', async ({
 test('with a corner chosen an arrow button drags it 8 pixels as the mouse does, unless another lies on it; arrow keys change the choice in its group, the curve elsewhere', async ({ page }) => {
   const box = await openPage(page);
   await performMouse(page, box, P1_ON_P0);
+  // Steps press where the last frame drew the corner: the frame after the drags.
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(P1_ON_P0));
   const choice = (name) => page.getByRole('radio', { name });
   const button = (name) => page.getByRole('button', { name });
   const said = page.locator('#arrows-said');
@@ -142,23 +144,35 @@ test('with a corner chosen an arrow button drags it 8 pixels as the mouse does, 
   await choice('P0').check();
   await expect(said).toHaveText('');
   await button('Move right').click();
-  // Chosen from the keyboard: Tab from the last arrow reaches the group, ArrowRight moves the choice
-  // on. P1, 8 pixels from P0, is the nearer of the two to its own pixel.
+  // Chosen from the keyboard: Tab from the last arrow reaches the group, where a program key still
+  // acts and ArrowRight moves the choice on. P1, 8 pixels from P0, is the nearer to its own pixel.
   await button('Move right').focus();
   await page.keyboard.press('Tab');
   await expect(choice('P0')).toBeFocused();
   expect(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle)).toBe('solid');
+  await page.keyboard.press('a');
   await page.keyboard.press('ArrowRight');
   await expect(choice('P1')).toBeChecked();
   // Three steps within one frame, 24 pixels, beyond the picking radius of where the frame drew P1.
   await button('Move down').evaluate((b) => { b.click(); b.click(); b.click(); });
+  // While the mouse holds a button a step waits; then Enter steps.
+  await page.mouse.move(...pagePoint(box, 700, 700));
+  await page.mouse.down();
   await button('Move left').focus();
   await page.keyboard.press('Enter');
-  await page.keyboard.press('ArrowUp');
-  const events = [...P1_ON_P0, ...drag(120, 520, 8, 0), ...drag(120, 520, 0, 8), ...drag(120, 528, 0, 8),
-    ...drag(120, 536, 0, 8), ...drag(120, 544, -8, 0), ['special', 101]];
-  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(events));
-  await expect(said).toHaveText('');
+  await page.mouse.up();
+  await page.keyboard.press('Enter');
+  // The arrow keys move the curve, here P0 off the canvas, where no press reaches it.
+  for (const key of ['ArrowUp', 'ArrowLeft', 'ArrowLeft']) await page.keyboard.press(key);
+  const events = [...P1_ON_P0, ...drag(120, 520, 8, 0), ['key', 97], ...drag(120, 520, 0, 8), ...drag(120, 528, 0, 8),
+    ...drag(120, 536, 0, 8), ['mouse', LEFT, DOWN, 700, 700], ['mouse', LEFT, UP, 700, 700], ...drag(120, 544, -8, 0),
+    ['special', 101], ['special', 100], ['special', 100]];
+  const desktop = desktopSceneAfter(events);
+  await expect.poll(() => sceneOf(page)).toEqual(desktop);
+  await choice('P0').check();
+  await button('Move right').click();
+  await expect(said).toHaveText('P0 lies outside the drawing: move the curve or zoom out first');
+  expect(await sceneOf(page)).toEqual(desktop);
 });
 
 test('F5 sets five half-waves and the same document stays loaded', async ({ page }) => {
