@@ -130,13 +130,18 @@ test('arrows move the drawing by 80 pixels and do not scroll the page', async ({
 
 test('with a corner chosen an arrow button drags it 8 pixels as the mouse does, unless another lies on it; arrow keys change the choice in its group, the curve elsewhere', async ({ page }) => {
   const box = await openPage(page);
-  await performMouse(page, box, P1_ON_P0);
-  // Steps press where the last frame drew the corner: the frame after the drags.
-  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(P1_ON_P0));
   const choice = (name) => page.getByRole('radio', { name });
   const button = (name) => page.getByRole('button', { name });
   const said = page.locator('#arrows-said');
   await expect(choice('Whole curve')).toBeChecked();
+  // P2 is drawn 79.99999 pixels down at start-up: pressed on the nearest pixel.
+  await choice('P2').check();
+  await button('Move up').click();
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(drag(480, 80, 0, -8)));
+  const start = [...drag(480, 80, 0, -8), ...P1_ON_P0];
+  await performMouse(page, box, P1_ON_P0);
+  // Steps press where the last frame drew the corner: the frame after the drags.
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(start));
   // P1 lies exactly on P0: a press there picks P0, the first of equals.
   await choice('P1').check();
   await button('Move right').click();
@@ -153,8 +158,10 @@ test('with a corner chosen an arrow button drags it 8 pixels as the mouse does, 
   await page.keyboard.press('a');
   await page.keyboard.press('ArrowRight');
   await expect(choice('P1')).toBeChecked();
-  // Three steps within one frame, 24 pixels, beyond the picking radius of where the frame drew P1.
-  await button('Move down').evaluate((b) => { b.click(); b.click(); b.click(); });
+  // Three steps within one frame, beyond the picking radius of where the frame drew P1.
+  await page.evaluate(() => {
+    for (const action of ['down', 'down', 'right']) document.querySelector(`[data-action=move-${action}]`).click();
+  });
   // While the mouse holds a button a step waits; then Enter steps.
   await page.mouse.move(...pagePoint(box, 700, 700));
   await page.mouse.down();
@@ -164,8 +171,8 @@ test('with a corner chosen an arrow button drags it 8 pixels as the mouse does, 
   await page.keyboard.press('Enter');
   // The arrow keys move the curve, here P0 off the canvas, where no press reaches it.
   for (const key of ['ArrowUp', 'ArrowLeft', 'ArrowLeft']) await page.keyboard.press(key);
-  const events = [...P1_ON_P0, ...drag(120, 520, 8, 0), ['key', 97], ...drag(120, 520, 0, 8), ...drag(120, 528, 0, 8),
-    ...drag(120, 536, 0, 8), ['mouse', LEFT, DOWN, 700, 700], ['mouse', LEFT, UP, 700, 700], ...drag(120, 544, -8, 0),
+  const events = [...start, ...drag(120, 520, 8, 0), ['key', 97], ...drag(120, 520, 0, 8), ...drag(120, 528, 0, 8),
+    ...drag(120, 536, 8, 0), ['mouse', LEFT, DOWN, 700, 700], ['mouse', LEFT, UP, 700, 700], ...drag(128, 536, -8, 0),
     ['special', 101], ['special', 100], ['special', 100]];
   const desktop = desktopSceneAfter(events);
   await expect.poll(() => sceneOf(page)).toEqual(desktop);
