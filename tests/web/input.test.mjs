@@ -15,6 +15,13 @@ const P1_ON_P0 = [
   ['mouse', LEFT, DOWN, 160, 400], ['motion', 120, 520], ['mouse', LEFT, UP, 120, 520],
   ['mouse', LEFT, DOWN, 320, 80], ['motion', 120, 520], ['mouse', LEFT, UP, 120, 520],
 ];
+// Tab from one control reaches the next, which shows a focus ring.
+async function tabFrom(page, from, to) {
+  await from.focus();
+  await page.keyboard.press('Tab');
+  await expect(to).toBeFocused();
+  expect(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle)).toBe('solid');
+}
 // A left drag from canvas pixel (x, y) by (dx, dy) in one motion.
 const drag = (x, y, dx, dy) => [['mouse', LEFT, DOWN, x, y], ['motion', x + dx, y + dy], ['mouse', LEFT, UP, x + dx, y + dy]];
 
@@ -151,10 +158,7 @@ test('with a corner chosen an arrow button drags it 8 pixels as the mouse does, 
   await button('Move right').click();
   // Chosen from the keyboard: Tab from the last arrow reaches the group, where a program key still
   // acts and ArrowRight moves the choice on. P1, 8 pixels from P0, is the nearer to its own pixel.
-  await button('Move right').focus();
-  await page.keyboard.press('Tab');
-  await expect(choice('P0')).toBeFocused();
-  expect(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle)).toBe('solid');
+  await tabFrom(page, button('Move right'), choice('P0'));
   await page.keyboard.press('a');
   await page.keyboard.press('ArrowRight');
   await expect(choice('P1')).toBeChecked();
@@ -342,10 +346,7 @@ test.describe('on a phone', () => {
     expect(await amplitude()).toBe(held);
 
     // From the keyboard: Tab onto the button, a focus ring, then Enter and Space.
-    await button('Lower amplitude').focus();
-    await page.keyboard.press('Tab');
-    await expect(button('Raise amplitude')).toBeFocused();
-    expect(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle)).toBe('solid');
+    await tabFrom(page, button('Lower amplitude'), button('Raise amplitude'));
     await page.keyboard.press('Enter');
     await page.keyboard.press('Space');
     events.push(...Array(repeats + 2).fill(['key', 97]));
