@@ -13,6 +13,21 @@ const scrollTop = (page) => page.evaluate(() => window.scrollY);
 const framesDrawn = (page) => page.evaluate(() => new Promise((resolve) => {
   requestAnimationFrame(() => requestAnimationFrame(resolve));
 }));
+// P0 dragged once, then P1 onto the same pixel: both went through the same conversion and lie on
+// each other exactly.
+const P1_ON_P0 = [
+  ['mouse', LEFT, DOWN, 160, 400], ['motion', 120, 520], ['mouse', LEFT, UP, 120, 520],
+  ['mouse', LEFT, DOWN, 320, 80], ['motion', 120, 520], ['mouse', LEFT, UP, 120, 520],
+];
+// Tab from one control reaches the next, which shows a focus ring.
+async function tabFrom(page, from, to) {
+  await from.focus();
+  await page.keyboard.press('Tab');
+  await expect(to).toBeFocused();
+  expect(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle)).toBe('solid');
+}
+// A left drag from canvas pixel (x, y) by (dx, dy) in one motion.
+const drag = (x, y, dx, dy) => [['mouse', LEFT, DOWN, x, y], ['motion', x + dx, y + dy], ['mouse', LEFT, UP, x + dx, y + dy]];
 
 test('a drag of P1, zoomed by the right button outside the canvas on the way, and a one-move drag of P2 leave the desktop\'s scene', async ({ page }) => {
   const box = await openPage(page);
@@ -122,6 +137,57 @@ test('arrows move the drawing by 80 pixels and do not scroll the page', async ({
   // Left once and up twice: a swapped pair would move the curve elsewhere.
   for (const key of ['ArrowLeft', 'ArrowUp', 'ArrowUp']) await page.keyboard.press(key);
   await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter([102, 103, 100, 101, 101].map((key) => ['special', key])));
+});
+
+test('with a corner chosen an arrow button drags it 8 pixels as the mouse does, unless another lies on it; arrow keys change the choice in its group, the curve elsewhere', async ({ page }) => {
+  const box = await openPage(page);
+  const choice = (name) => page.getByRole('radio', { name });
+  const button = (name) => page.getByRole('button', { name });
+  const said = page.locator('#arrows-said');
+  await expect(choice('Whole curve')).toBeChecked();
+  // P2 is drawn 79.99999 pixels down at start-up: pressed on the nearest pixel.
+  await choice('P2').check();
+  await button('Move up').click();
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(drag(480, 80, 0, -8)));
+  const start = [...drag(480, 80, 0, -8), ...P1_ON_P0];
+  await performMouse(page, box, P1_ON_P0);
+  // Steps press where the last frame drew the corner: the frame after the drags.
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(start));
+  // P1 lies exactly on P0: a press there picks P0, the first of equals.
+  await choice('P1').check();
+  await button('Move right').click();
+  await expect(said).toHaveText('P1 lies on P0 here: drag it, or move P0 away first');
+  await choice('P0').check();
+  await expect(said).toHaveText('');
+  await button('Move right').click();
+  // Chosen from the keyboard: Tab from the last arrow reaches the group, where a program key still
+  // acts and ArrowRight moves the choice on. P1, 8 pixels from P0, is the nearer to its own pixel.
+  await tabFrom(page, button('Move right'), choice('P0'));
+  await page.keyboard.press('a');
+  await page.keyboard.press('ArrowRight');
+  await expect(choice('P1')).toBeChecked();
+  // Three steps within one frame, beyond the picking radius of where the frame drew P1.
+  await page.evaluate(() => {
+    for (const action of ['down', 'down', 'right']) document.querySelector(`[data-action=move-${action}]`).click();
+  });
+  // While the mouse holds a button a step waits; then Enter steps.
+  await page.mouse.move(...pagePoint(box, 700, 700));
+  await page.mouse.down();
+  await button('Move left').focus();
+  await page.keyboard.press('Enter');
+  await page.mouse.up();
+  await page.keyboard.press('Enter');
+  // The arrow keys move the curve, here P0 off the canvas, where no press reaches it.
+  for (const key of ['ArrowUp', 'ArrowLeft', 'ArrowLeft']) await page.keyboard.press(key);
+  const events = [...start, ...drag(120, 520, 8, 0), ['key', 97], ...drag(120, 520, 0, 8), ...drag(120, 528, 0, 8),
+    ...drag(120, 536, 8, 0), ['mouse', LEFT, DOWN, 700, 700], ['mouse', LEFT, UP, 700, 700], ...drag(128, 536, -8, 0),
+    ['special', 101], ['special', 100], ['special', 100]];
+  const desktop = desktopSceneAfter(events);
+  await expect.poll(() => sceneOf(page)).toEqual(desktop);
+  await choice('P0').check();
+  await button('Move right').click();
+  await expect(said).toHaveText('P0 lies outside the drawing: move the curve or zoom out first');
+  expect(await sceneOf(page)).toEqual(desktop);
 });
 
 test('F5 sets five half-waves and the same document stays loaded', async ({ page }) => {
@@ -317,7 +383,7 @@ test.describe('on a phone', () => {
     await button('Fewer half-waves').tap();
     await expect(button('Fewer half-waves')).toBeDisabled();
     events.push(['special', 2], ['special', 1]);
-    for (const target of await page.locator('#panel button').all()) {
+    for (const target of await page.locator('#panel button, #panel label').all()) {
       const { width, height } = await target.boundingBox();
       expect(Math.min(width, height)).toBeGreaterThanOrEqual(44);
     }
@@ -363,10 +429,7 @@ test.describe('on a phone', () => {
     await send('touchEnd');
 
     // From the keyboard: Tab onto the button, a focus ring, then Enter and Space.
-    await button('Lower amplitude').focus();
-    await page.keyboard.press('Tab');
-    await expect(button('Raise amplitude')).toBeFocused();
-    expect(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle)).toBe('solid');
+    await tabFrom(page, button('Lower amplitude'), button('Raise amplitude'));
     await page.keyboard.press('Enter');
     await page.keyboard.press('Space');
     events.push(...Array(repeats).fill(['key', 97]), ...Array(lowered).fill(['key', 115]), ['key', 97], ['key', 97]);
@@ -388,12 +451,8 @@ test('a wheel step over the canvas is a press and a release, and scrolls the pag
 
 test('the log keeps the last 100 warning lines and counts the others', async ({ page }) => {
   const box = await openPage(page);
-  // P0 dragged once, then P1 onto the same pixel: both went through the same conversion, the curve
-  // stands still at t = 0 and every frame prints a warning.
-  const events = [
-    ['mouse', LEFT, DOWN, 160, 400], ['motion', 120, 520], ['mouse', LEFT, UP, 120, 520],
-    ['mouse', LEFT, DOWN, 320, 80], ['motion', 120, 520], ['mouse', LEFT, UP, 120, 520],
-  ];
+  // The curve stands still at t = 0 and every frame prints a warning.
+  const events = P1_ON_P0;
   await performMouse(page, box, events);
   const desktop = desktopSceneAfter(events);
   expect(desktop.controlPoints.slice(2, 4)).toEqual(desktop.controlPoints.slice(0, 2));

@@ -28,10 +28,11 @@ test('narrowed to a phone\'s width, the canvas is scaled down, square, and a dra
   await expect.poll(() => sceneOf(page)).toEqual(desktop);
 });
 
-// The boxes of the canvas, the eleven buttons and the four values, and how far the page scrolls sideways.
+// The boxes of the canvas, the eleven buttons, the five choices of what the arrows move and the four
+// values, and how far the page scrolls sideways.
 const layoutOf = (page) => page.evaluate(() => ({
   canvas: document.getElementById('canvas').getBoundingClientRect().toJSON(),
-  parts: Array.from(document.querySelectorAll('#canvas, #panel button, #readout [data-field]'),
+  parts: Array.from(document.querySelectorAll('#canvas, #panel button, #panel label, #readout [data-field]'),
     (element) => element.getBoundingClientRect().toJSON()),
   view: [innerWidth, innerHeight],
   sideways: document.documentElement.scrollWidth - innerWidth,

@@ -41,6 +41,15 @@ const QuillmarkInput = (function () {
     return exact ? [x, y] : [Math.floor(x), Math.floor(y)];
   }
 
+  // Where corner k of a scene lands on the canvas, in canvas pixels with the fraction kept: each
+  // coordinate times the zoom, as the 32-bit float the vertex is drawn from. Rounded, it is the
+  // pixel to press for the program to pick the corner.
+  function drawnCorner(canvas, scene, k) {
+    const glX = Math.fround(scene.controlPoints[2 * k] * scene.zoom);
+    const glY = Math.fround(scene.controlPoints[2 * k + 1] * scene.zoom);
+    return [(glX + 1) * canvas.width / 2, canvas.height - (glY + 1) * canvas.height / 2];
+  }
+
   // The owner of the program's pointer, over program's mouse and motion entry points. One pointer at
   // a time: while the mouse or the fingers hold a button, the other gets none.
   function pointerOwner(program) {
@@ -99,15 +108,15 @@ const QuillmarkInput = (function () {
 
   // connect(canvas, program): program has mouse, motion, specialKey, key (the program's entry
   // points), isStopped() and drawnScene() (the scene of the last frame, or null before the first).
-  // Gives what the page's buttons and links need: the program and its pointer's owner, and
-  // releaseAll().
+  // Gives what the page's buttons and links need: the canvas, the program and its pointer's owner,
+  // and releaseAll().
   function connect(canvas, program) {
     const pointer = pointerOwner(program);
     QuillmarkMouse.connect(canvas, program, pointer);
     QuillmarkTouch.connect(canvas, program, pointer);
     QuillmarkKeys.connect(program, pointer);
-    return { program, pointer, releaseAll: pointer.releaseAll };
+    return { canvas, program, pointer, releaseAll: pointer.releaseAll };
   }
 
-  return { GLUT, ZOOM_DRAG, canvasPosition, connect };
+  return { GLUT, ZOOM_DRAG, canvasPosition, drawnCorner, connect };
 })();

@@ -7,10 +7,12 @@ const QuillmarkKeys = (function () {
   // program's pointer, which hands it the keys.
   function connect(program, pointer) {
     // With Ctrl, Alt or Meta keys are the browser's, and in a text field (the link to copy by hand)
-    // the field's.
+    // the field's. In a radio group (what the arrow buttons move) the arrows change the choice.
     window.addEventListener('keydown', (event) => {
       if (program.isStopped() || event.ctrlKey || event.altKey || event.metaKey) return;
-      if (event.target instanceof Element && event.target.closest('input, textarea, [contenteditable]')) return;
+      const target = event.target instanceof Element ? event.target : null;
+      if (target !== null && target.closest('input:not([type=radio]), textarea, [contenteditable]')) return;
+      if (target !== null && target.matches('input[type=radio]') && event.key.startsWith('Arrow')) return;
       if (pointer.key(event.key)) event.preventDefault();
     });
   }

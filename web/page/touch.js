@@ -35,10 +35,7 @@ const QuillmarkTouch = (function () {
       let nearest = null;
       let nearestDistance = FINGER_REACH;
       for (let k = 0; k < 4; ++k) {
-        // Drawn where the vertex lands: each coordinate times the zoom, as a 32-bit float.
-        const glX = Math.fround(scene.controlPoints[2 * k] * scene.zoom);
-        const glY = Math.fround(scene.controlPoints[2 * k + 1] * scene.zoom);
-        const pixel = [(glX + 1) * canvas.width / 2, canvas.height - (glY + 1) * canvas.height / 2];
+        const pixel = QuillmarkInput.drawnCorner(canvas, scene, k);
         const distance = Math.hypot(box.left + pixel[0] * box.width / canvas.width - touch.clientX,
           box.top + pixel[1] * box.height / canvas.height - touch.clientY);
         if (distance <= nearestDistance) {
