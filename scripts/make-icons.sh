@@ -31,11 +31,11 @@ draw_icon() {
 
 # The icons are line art in three colours on white: the blends along the lines fit a small palette.
 # Each icon takes the fewest colours of PALETTES that keep it within RMS_LIMIT of the drawn picture
-# (a fraction of full scale, about one level in 255 on average): side by side, even enlarged, the
+# (a fraction of full scale, under two levels in 255 on average): side by side, even enlarged, the
 # two look the same. No dithering, whose noise would cost bytes; zopflipng then finds the smallest
 # lossless encoding. Each step gives the same bytes every run.
-PALETTES=(64 128 256)
-RMS_LIMIT=0.004
+PALETTES=(32 64 128 256)
+RMS_LIMIT=0.0065
 compress_icon() {
   local drawn="$1" file="$2" colours error
   for colours in "${PALETTES[@]}"; do

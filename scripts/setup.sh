@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # setup.sh: the system packages Quillmark needs (Debian 12's names; the build's are Ubuntu's too),
-# grouped by purpose, and the steps
-# that build the program alone (run.sh) or with its tests and run them (test.sh). Sourced by the
-# scripts; run alone it installs what building and running need and builds the program.
+# grouped by purpose, and the steps that build the program alone (run.sh) or with its tests and run
+# them (test.sh). Sourced by the scripts; run alone it installs what building and running need and
+# builds the program.
 set -euo pipefail
 
 QUILLMARK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
