@@ -17,11 +17,17 @@ case "$target" in
   *) echo "usage: $0 intersect_fuzzer|event_fuzzer|link_fuzzer [seconds]" >&2; exit 2 ;;
 esac
 
+cd "$QUILLMARK_ROOT"
+# Fuzzers run one a core, several at once (.ci/run): each installs and builds in turn, as apt-get and
+# a build folder take one at a time.
+mkdir -p build
+exec {build_lock}>build/fuzz.lock
+flock "$build_lock"
 # The fuzz build needs clang and its sanitizer runtimes on top of what every build needs.
 ensure_packages BUILD FUZZ
-cd "$QUILLMARK_ROOT"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)" --target "$target" >/dev/null
+flock --unlock "$build_lock"
 
 corpus="build/fuzz/corpus/$target"
 log="build/fuzz/$target.log"
