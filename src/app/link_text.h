@@ -1,0 +1,14 @@
+// link_text.h: text as people pass links on: percent-encoding undone once, and pieces of it quoted
+// safely, as typed.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A piece of the text as read, safe to show in a terminal or a page: in quotes, cut at 40 characters
+// (then "..."), each control character (C0, DEL, C1) and each byte of no UTF-8 character shown as '?'.
+std::string quoted(std::string_view text);
+
+// Undoes percent-encoding once ("%2C" -> ","), as mail and chat programs apply it; '+' stays '+',
+// the sign of a number. A '%' without two hexadecimal digits after it is refused in `problem`.
+bool decodePercents(std::string_view text, std::string& decoded, std::string& problem);
