@@ -5,12 +5,13 @@
 option(QUILLMARK_REQUIRE_ALL_TIERS "Stop configuring when a test tier's tools are missing, instead of leaving the tier out" OFF)
 set(QUILLMARK_SITE_DIR ${PROJECT_SOURCE_DIR}/build/web/site CACHE PATH "The built web page that the browser and gallery tests load")
 
-# A sanitizer build tests the C++: the page's WebAssembly, the package and the pictures are built
-# without the sanitizers, and are tested in the Release build.
+# A sanitizer build tests the C++: the page's WebAssembly, its scripts, the package and the pictures
+# are built without the sanitizers, and are tested in the Release build. page-logic is the page's own
+# JavaScript under Node, labelled unit.
 if(QUILLMARK_SANITIZE)
   set(QUILLMARK_TIERS window soak)
 else()
-  set(QUILLMARK_TIERS window soak packaging gallery web chromium firefox webkit)
+  set(QUILLMARK_TIERS page-logic window soak packaging gallery web chromium firefox webkit)
 endif()
 
 # The tools, each found once; a cache variable may name another, or a path that is not there.
@@ -59,7 +60,7 @@ foreach(need
     "QUILLMARK_MAN|man-db|packaging"
     "QUILLMARK_FILE|file|packaging"
     "QUILLMARK_DPKG_SHLIBDEPS|dpkg-dev|packaging"
-    "QUILLMARK_NODE|nodejs|packaging,gallery,web"
+    "QUILLMARK_NODE|nodejs|page-logic,packaging,gallery,web"
     "QUILLMARK_PLAYWRIGHT_CLI|Playwright and action-validator (npm ci --prefix tests/web)|packaging,gallery,web"
     "QUILLMARK_SITE_PAGE|the page built in ${QUILLMARK_SITE_DIR} (cmake --preset web && cmake --build --preset web)|gallery,web"
     "QUILLMARK_CHROMIUM|chromium|gallery,chromium"

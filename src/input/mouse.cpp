@@ -38,10 +38,8 @@ Point2d project(const View& v, const Point2d& p) {
     return {x, y};
 }
 
-void pickControlPoint(int x, int y) {
-    scene.lastMouseX = x;
-    scene.lastMouseY = y;
-    const View view = readView();
+// The control point nearest the pointer where the points are drawn, if within reach; -1 otherwise.
+int pointNearest(const View& view, int x, int y) {
     // Window y grows upwards from the bottom edge; GLUT's grows downwards from the top.
     const int windowY = view.viewport[3] - y;
     const Point2d pointer = unproject(view, x, windowY);
@@ -58,7 +56,14 @@ void pickControlPoint(int x, int y) {
             bestIndex = k;
         }
     }
-    if (bestDistance < PICK_RADIUS_SQUARED) scene.selectedPoint = bestIndex;
+    return bestDistance < PICK_RADIUS_SQUARED ? bestIndex : -1;
+}
+
+void pickControlPoint(int x, int y) {
+    scene.lastMouseX = x;
+    scene.lastMouseY = y;
+    const int picked = pointNearest(readView(), x, y);
+    if (picked >= 0) scene.selectedPoint = picked;
 }
 
 // Moves the picked point so that its drawn position follows the pointer pixel for pixel.
@@ -73,11 +78,11 @@ void dragSelectedPoint(int x, int y) {
     scene.lastMouseY = y;
 }
 
-// Moving up by 100 pixels adds 0.1 to the zoom, moving down takes it away.
+// Moving up by ZOOM_DRAG_STEP_PIXELS adds ZOOM_DRAG_STEP to the zoom, moving down takes it away.
 void dragZoom(int y) {
     const int delta = y - scene.zoomAnchorY;
     scene.zoomAnchorY = y;
-    const double zoom = scene.zoom - (delta * 0.1) / 100.0;
+    const double zoom = scene.zoom - (delta * ZOOM_DRAG_STEP) / ZOOM_DRAG_STEP_PIXELS;
     if (delta < 0) {
         scene.zoom = zoom > ZOOM_MAX ? ZOOM_MAX : zoom;
     } else {
@@ -86,6 +91,10 @@ void dragZoom(int y) {
 }
 
 }  // namespace
+
+int pointPickedAt(int x, int y) {
+    return pointNearest(readView(), x, y);
+}
 
 void onMouse(int button, int state, int x, int y) {
     const bool pressed = state == GLUT_DOWN;

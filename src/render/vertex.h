@@ -5,7 +5,18 @@
 
 #include "geometry/point2d.h"
 
-// Hands p to OpenGL at p * zoom, multiplied in double and rounded to float only here.
+struct Vertex2f {
+    float x;
+    float y;
+};
+
+// Where p is drawn: p * zoom, multiplied in double and rounded to float only here.
+inline Vertex2f drawnVertex(const Point2d& p, double zoom) {
+    return {static_cast<float>(p.x * zoom), static_cast<float>(p.y * zoom)};
+}
+
+// Hands p to OpenGL where it is drawn.
 inline void emitVertex(const Point2d& p, double zoom) {
-    glVertex2f(static_cast<float>(p.x * zoom), static_cast<float>(p.y * zoom));
+    const Vertex2f v = drawnVertex(p, zoom);
+    glVertex2f(v.x, v.y);
 }

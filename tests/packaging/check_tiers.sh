@@ -44,12 +44,12 @@ for tool in PYTHON NODE XVFB XDOTOOL IMAGEMAGICK PNGQUANT ZOPFLIPNG LINTIAN DESK
   nowhere+=("-DQUILLMARK_$tool=/nowhere/tool")
 done
 configure bare "${nowhere[@]}" -DQUILLMARK_SITE_DIR=/nowhere || fail "configuring with no tool failed: $(cat "$out/bare.txt")"
-[ "$(left_out bare)" = "window, soak, packaging, gallery, web, chromium, firefox, webkit" ] || fail "with no tool, left out: $(left_out bare)"
+[ "$(left_out bare)" = "page-logic, window, soak, packaging, gallery, web, chromium, firefox, webkit" ] || fail "with no tool, left out: $(left_out bare)"
 [ "$(count -R '^(window|soak|packaging|gallery|web)(\.|$)')" = 0 ] || fail "with no tool, tests of other tiers remain"
 # Every GoogleTest program of tests/ is a unit test; the two in tier folders are labelled once built.
 [ "$(count -L '^unit$')" -ge 5 ] || fail "the GoogleTest programs of tests/ are not labelled unit"
 unlabelled="$(ctest --test-dir "$out/build" -N -LE '^unit$' | sed -n 's/^ *Test *#[0-9]*: //p' | sort | tr '\n' ' ')"
-[ "$unlabelled" = "controls_doc_test_NOT_BUILT web_projection_tests_NOT_BUILT " ] || fail "with no tool, not unit: $unlabelled"
+[ "$unlabelled" = "controls_doc_test_NOT_BUILT web_page_answers_tests_NOT_BUILT web_projection_tests_NOT_BUILT " ] || fail "with no tool, not unit: $unlabelled"
 
 configure sanitized -DQUILLMARK_SANITIZE=ON -DQUILLMARK_REQUIRE_ALL_TIERS=ON || fail "the sanitizer build did not configure"
 [ "$(count -L 'web|packaging|gallery')" = 0 ] || fail "the sanitizer build has browser, packaging or gallery tests"

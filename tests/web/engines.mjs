@@ -6,14 +6,12 @@
 import { execFileSync, spawn } from 'node:child_process';
 import fs from 'node:fs';
 import { test as base, expect } from '@playwright/test';
-import { pagePoint } from './support.mjs';
+import { DOWN, FACTS, pagePoint } from './support.mjs';
 
 const SCREEN = [1400, 1200];
 const WINDOW = [1280, 1100];
-// GLUT's mouse buttons as X numbers them: left, middle, right, then the wheel up and down.
-const X_BUTTONS = [1, 2, 3, 4, 5];
-const FIRST_WHEEL_BUTTON = 3;
-const DOWN = 0;
+// GLUT numbers X's mouse buttons from 0: left, middle, right, then the wheel up and down.
+const xButton = (button) => button + 1;
 
 // Ends a process started in a group of its own, with every process it started, and waits for it.
 async function stopGroup(child) {
@@ -107,10 +105,10 @@ function engineSession(layer, browser, display) {
         } else {
           const [button, state, x, y] = args;
           if (state === DOWN) moveTo(x, y);
-          if (button < FIRST_WHEEL_BUTTON) {
-            xdotool(state === DOWN ? 'mousedown' : 'mouseup', X_BUTTONS[button]);
+          if (button < FACTS.buttons.wheelUp) {
+            xdotool(state === DOWN ? 'mousedown' : 'mouseup', xButton(button));
           } else if (state === DOWN) {
-            xdotool('click', X_BUTTONS[button]);
+            xdotool('click', xButton(button));
             continue;
           }
         }

@@ -9,7 +9,7 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { test, expect } from '@playwright/test';
 import { CHROMIUM_OPTIONS } from './chromium.mjs';
-import { PHONE, canvasPixel, desktopSceneAfter, drawingOf, openPage, pagePoint, performMouse, sceneOf } from './support.mjs';
+import { canvasPixel, desktopSceneAfter, drawingOf, key, openPage, pagePoint, performMouse, PHONE, sceneOf, special } from './support.mjs';
 import { hangOn, serveFolder } from './serve.mjs';
 
 test('narrowed to a phone\'s width, the canvas is scaled down, square, and a drag still picks and moves P1', async ({ page }) => {
@@ -54,11 +54,11 @@ test('the drawing, its buttons and values fit in view on phones held either way,
   expect(inView(layout, false)).toBe(true);
   // Turned, the phone keeps the drawing.
   await page.getByRole('button', { name: /^Raise amplitude/ }).tap();
-  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter([['key', 97]]));
+  await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter([key('a')]));
   await page.setViewportSize({ width: 915, height: 412 });
   layout = await layoutOf(page);
   expect(inView(layout, true)).toBe(true);
-  expect(await sceneOf(page)).toEqual(desktopSceneAfter([['key', 97]]));
+  expect(await sceneOf(page)).toEqual(desktopSceneAfter([key('a')]));
   await page.setViewportSize({ width: 320, height: 640 });
   expect((await layoutOf(page)).sideways).toBe(0);
   await phone.close();
@@ -167,7 +167,9 @@ test('a bad link gives the start-up drawing and says why, bad pastes keep the dr
   const tries = await page.evaluate(() => window.addressWrites);
   expect(tries.slice(1).map((time, k) => time - tries[k]).filter((gap) => gap < 999)).toEqual([]);
   expect(tries.filter((time) => time > burst).length).toBeGreaterThanOrEqual(2);
-  // A change the address has not taken yet goes with the page: a reload brings it back.
+  // A change the address has not taken yet goes with the page: a reload brings it back. The last
+  // repeat's frame is drawn first.
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
   const before = await sceneOf(page);
   await page.evaluate(() => {
     window.dispatchEvent(new KeyboardEvent('keydown', { key: 'F5' }));
@@ -211,7 +213,7 @@ test('after one visit the whole site opens with its server stopped or hanging, a
   await page.close();
   const tab = await context.newPage();
   await tab.goto(`${server.url}#p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=7&a=0.1&s=100&z=2`);
-  await expect.poll(async () => drawingOf(await sceneOf(tab) ?? {})).toEqual(drawingOf(desktopSceneAfter([['special', 7]])));
+  await expect.poll(async () => drawingOf(await sceneOf(tab) ?? {})).toEqual(drawingOf(desktopSceneAfter([special('F7')])));
   // Timed by the browser from the tab's start to the page's last file: the page's own work to
   // start, slow on a busy machine, is left out. Three seconds a step would take twelve.
   const lastFileAfter = await tab.evaluate(() => performance.getEntriesByName(new URL('quillmark.wasm', location.href).href)[0].responseEnd);

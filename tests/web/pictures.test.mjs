@@ -4,10 +4,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import { test, expect } from '@playwright/test';
-import {
-  MARKERS_FRAGMENT, canvasPasses, changedPixels, desktopSceneAfter, differences, makeDesktopFrames, openPage,
-  passesOfPng, passesOfPpm, sceneOf,
-} from './support.mjs';
+import { canvasPasses, changedPixels, desktopSceneAfter, differences, key, makeDesktopFrames, MARKERS_FRAGMENT, openPage, passesOfPng, passesOfPpm, sceneOf, special } from './support.mjs';
 
 let desktopFrames;
 
@@ -49,7 +46,7 @@ test('the markers frame after F12, a x 20 and r is the desktop window\'s', async
   expect(web.includes(4)).toBe(true);
   // The desktop's frame hands GL as many marker points; the address is the README's.
   const scene = await sceneOf(page);
-  expect(scene).toEqual(desktopSceneAfter([['special', 12], ...Array(20).fill(['key', 97]), ['key', 114]]));
+  expect(scene).toEqual(desktopSceneAfter([special('F12'), ...Array(20).fill(key('a')), key('r')]));
   await expect(page.locator('#readout [data-field=markerPoints]')).toHaveText(String(scene.markerPoints));
   await expect.poll(() => new URL(page.url()).hash).toBe(MARKERS_FRAGMENT);
 

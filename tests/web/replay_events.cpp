@@ -1,18 +1,19 @@
 // replay_events.cpp: the desktop's handlers, with the desktop's GLU on an 800 x 800 window, fed the
 // events named on the command line; prints the scene they leave, every number exact, and the points
-// that a frame of it hands to GL's marker pass, as the web page's readout gives them. The browser
-// tests compare the page's scene with this one.
+// that a frame of it hands to GL's marker pass, as the program reports them to the web page. The
+// browser tests compare the page's scene with this one, and take the program's codes from `facts`.
 //
 //   replay_events mouse BUTTON STATE X Y | motion X Y | special KEY | key CODE ...
+//   replay_events facts
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
-#include "app/scene_state.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
+#include "platform/page_answers.h"
 #include "render/display.h"
 #include "support/gl_recorder.h"
 
@@ -36,22 +37,14 @@ int markerPoints() {
     return 0;
 }
 
-void printScene() {
-    const int points = markerPoints();
-    const ControlPoints& p = scene.controlPoints;
-    std::printf(
-        "{\"waveCount\":%.17g,\"waveAmplitude\":%.17g,\"segmentCount\":%.17g,\"zoom\":%.17g,"
-        "\"controlPoints\":[%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g],\"selectedPoint\":%d,"
-        "\"zoomDragActive\":%s,\"lastMouse\":[%d,%d],\"zoomAnchorY\":%d,\"markerPoints\":%d}\n",
-        scene.waveCount, scene.waveAmplitude, scene.segmentCount, scene.zoom, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x,
-        p[2].y, p[3].x, p[3].y, scene.selectedPoint, scene.zoomDragActive ? "true" : "false", scene.lastMouseX,
-        scene.lastMouseY, scene.zoomAnchorY, points);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     glRecorder::reset(800, 800);
+    if (argc == 2 && std::strcmp(argv[1], "facts") == 0) {
+        std::printf("%s\n", programFactsJson().c_str());
+        return 0;
+    }
     int k = 1;
     while (k < argc) {
         const char* event = argv[k];
@@ -72,6 +65,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    printScene();
+    const int points = markerPoints();
+    std::printf("%s\n", sceneJson(points).c_str());
     return 0;
 }

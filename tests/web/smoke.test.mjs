@@ -8,7 +8,7 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { expect } from '@playwright/test';
 import { test } from './engines.mjs';
-import { desktopSceneAfter, differences, makeDesktopFrames, passesOfPng, passesOfPpm } from './support.mjs';
+import { desktopSceneAfter, differences, key, makeDesktopFrames, passesOfPng, passesOfPpm, special } from './support.mjs';
 
 test.describe.configure({ mode: 'serial' });
 
@@ -20,9 +20,9 @@ test.afterAll(() => fs.rmSync(desktopFrames, { recursive: true, force: true }));
 
 // xdotool's key names and the events GLUT hands the program for them.
 const PROGRAM_KEYS = [
-  ...Array.from({ length: 12 }, (_, k) => [`F${k + 1}`, ['special', k + 1]]),
-  ['Left', ['special', 100]], ['Up', ['special', 101]], ['Right', ['special', 102]], ['Down', ['special', 103]],
-  ['a', ['key', 97]], ['s', ['key', 115]], ['r', ['key', 114]],
+  ...Array.from({ length: 12 }, (_, k) => [`F${k + 1}`, special(`F${k + 1}`)]),
+  ...['Left', 'Up', 'Right', 'Down'].map((name) => [name, special(`Arrow${name}`)]),
+  ...['a', 's', 'r'].map((name) => [name, key(name)]),
 ];
 const SAME_DOCUMENT_AND_VIEW = "[window.quillmarkDocument === true, innerWidth, innerHeight]";
 const MARK_DOCUMENT = `(() => { window.quillmarkDocument = true; return ${SAME_DOCUMENT_AND_VIEW}; })()`;
@@ -66,7 +66,7 @@ test('opened from the file system, the page says it must be served over HTTP', a
 test('a click on "Raise amplitude" acts as the key a', async ({ engine }) => {
   await engine.open();
   await engine.click('button[aria-label^="Raise amplitude"]');
-  await expect.poll(() => engine.scene()).toEqual(desktopSceneAfter([['key', 97]]));
+  await expect.poll(() => engine.scene()).toEqual(desktopSceneAfter([key('a')]));
 });
 
 // Last: what the engine does with these keys may change its window.

@@ -10,13 +10,10 @@ import { expect } from '@playwright/test';
 import { PNG } from 'pngjs';
 
 export const SIZE = 800;
-// GLUT's numbers, as the desktop program's handlers take them: states, buttons, a wheel step.
-export const DOWN = 0;
-export const UP = 1;
-export const LEFT = 0;
-export const MIDDLE = 1;
-export const RIGHT = 2;
-export const WHEEL_DOWN = 4;
+// The program's codes and limits, from the one table the page is handed too (replay_events facts).
+export const FACTS = JSON.parse(execFileSync(process.env.QUILLMARK_REPLAY, ['facts']).toString());
+export const { down: DOWN, up: UP } = FACTS;
+export const { left: LEFT, middle: MIDDLE, right: RIGHT, wheelUp: WHEEL_UP, wheelDown: WHEEL_DOWN } = FACTS.buttons;
 // A phone held upright, as Chromium emulates one: the canvas shows at 396 CSS pixels.
 export const PHONE = { viewport: { width: 412, height: 915 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2.625 };
 
@@ -75,7 +72,7 @@ export async function fingersOn(page) {
     { type, touchPoints: points.map(([x, y], id) => ({ x, y, id })) });
 }
 
-const BUTTON_NAMES = ['left', 'middle', 'right'];
+const BUTTON_NAMES = new Map([[LEFT, 'left'], [MIDDLE, 'middle'], [RIGHT, 'right']]);
 
 // The same events given through the browser's real mouse: a press moves there first (with no
 // button held, the program sees no motion), a release happens where the pointer is.
@@ -84,10 +81,10 @@ export async function performMouse(page, box, events) {
     if (kind === 'motion') {
       await page.mouse.move(...pagePoint(box, args[0], args[1]));
     } else if (args[1] === UP) {
-      await page.mouse.up({ button: BUTTON_NAMES[args[0]] });
+      await page.mouse.up({ button: BUTTON_NAMES.get(args[0]) });
     } else {
       await page.mouse.move(...pagePoint(box, args[2], args[3]));
-      await page.mouse.down({ button: BUTTON_NAMES[args[0]] });
+      await page.mouse.down({ button: BUTTON_NAMES.get(args[0]) });
     }
   }
 }
@@ -204,3 +201,7 @@ export function differences(desktop, web) {
   if (dots[0] !== dots[1]) found.push(`markers: ${dots[0]} dots on the desktop, ${dots[1]} on the page`);
   return found;
 }
+
+// A key event as replay_events takes it: a special key by the browser's name for it, or a character.
+export const special = (name) => ['special', FACTS.specialKeys[name]];
+export const key = (character) => ['key', character.charCodeAt(0)];

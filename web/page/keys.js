@@ -3,13 +3,13 @@
 'use strict';
 
 const QuillmarkKeys = (function () {
-  // connect(program, pointer): program as QuillmarkInput.connect has it; pointer, the owner of the
-  // program's pointer, which hands it the keys.
-  function connect(program, pointer) {
+  // connect({ pointer, isStopped }): pointer, the owner of the program's pointer, which hands it
+  // the keys.
+  function connect({ pointer, isStopped }) {
     // With Ctrl, Alt or Meta keys are the browser's, and in a text field (the link to copy by hand)
     // the field's. In a radio group (what the arrow buttons move) the arrows change the choice.
     window.addEventListener('keydown', (event) => {
-      if (program.isStopped() || event.ctrlKey || event.altKey || event.metaKey) return;
+      if (isStopped() || event.ctrlKey || event.altKey || event.metaKey) return;
       const target = event.target instanceof Element ? event.target : null;
       if (target !== null && target.closest('input:not([type=radio]), textarea, [contenteditable]')) return;
       if (target !== null && target.matches('input[type=radio]') && event.key.startsWith('Arrow')) return;

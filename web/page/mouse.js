@@ -4,39 +4,37 @@
 'use strict';
 
 const QuillmarkMouse = (function () {
-  const { GLUT } = QuillmarkInput;
-  // DOM button numbers to GLUT's: left, middle, right, back and forward.
-  const GLUT_BUTTONS = new Map([[0, GLUT.LEFT_BUTTON], [1, GLUT.MIDDLE_BUTTON], [2, GLUT.RIGHT_BUTTON],
-    [3, GLUT.BACK_BUTTON], [4, GLUT.FORWARD_BUTTON]]);
-  // The bit of each GLUT button in MouseEvent.buttons.
-  const HELD_BITS = new Map([[GLUT.LEFT_BUTTON, 1], [GLUT.MIDDLE_BUTTON, 4], [GLUT.RIGHT_BUTTON, 2],
-    [GLUT.BACK_BUTTON, 8], [GLUT.FORWARD_BUTTON, 16]]);
-
-  // connect(canvas, program, pointer): program as QuillmarkInput.connect has it; pointer, the owner
-  // of the program's pointer.
-  function connect(canvas, program, pointer) {
-    const canvasPosition = (event) => QuillmarkInput.canvasPosition(canvas, event);
+  // connect(canvas, { pointer, buttons, canvasPosition, isStopped }): pointer, the owner of the
+  // program's pointer; buttons, the program's button codes; canvasPosition(event), the canvas
+  // pixel under an event.
+  function connect(canvas, { pointer, buttons, canvasPosition, isStopped }) {
+    // DOM button numbers to GLUT's: left, middle, right, back and forward.
+    const GLUT_BUTTONS = new Map([[0, buttons.left], [1, buttons.middle], [2, buttons.right],
+      [3, buttons.back], [4, buttons.forward]]);
+    // The bit of each GLUT button in MouseEvent.buttons.
+    const HELD_BITS = new Map([[buttons.left, 1], [buttons.middle, 4], [buttons.right, 2],
+      [buttons.back, 8], [buttons.forward, 16]]);
     let menuAfterRightPress = false;
 
     window.addEventListener('mousedown', (event) => {
       const button = GLUT_BUTTONS.get(event.button);
-      if (program.isStopped() || button === undefined || pointer.holds(button) || pointer.holder() === 'touch') return;
+      if (isStopped() || button === undefined || pointer.holds(button) || pointer.holder() === 'touch') return;
       if (event.target !== canvas && !pointer.anyHeld()) return;
       // No text selection, no middle-button scrolling, no side-button page history.
       event.preventDefault();
-      if (button === GLUT.RIGHT_BUTTON) menuAfterRightPress = true;
+      if (button === buttons.right) menuAfterRightPress = true;
       pointer.press(button, canvasPosition(event), 'mouse');
     });
 
     window.addEventListener('mouseup', (event) => {
       const button = GLUT_BUTTONS.get(event.button);
-      if (program.isStopped() || pointer.holder() !== 'mouse' || !pointer.holds(button)) return;
+      if (isStopped() || pointer.holder() !== 'mouse' || !pointer.holds(button)) return;
       event.preventDefault();
       pointer.release(button, canvasPosition(event));
     });
 
     window.addEventListener('mousemove', (event) => {
-      if (program.isStopped() || pointer.holder() !== 'mouse') return;
+      if (isStopped() || pointer.holder() !== 'mouse') return;
       const position = canvasPosition(event);
       // A release the page never saw (the button let go outside the browser) is given first.
       for (const button of pointer.heldButtons()) {
@@ -57,14 +55,10 @@ const QuillmarkMouse = (function () {
     // by itself changes nothing the program shows. Not a passive listener: the browser would
     // scroll first, and the step would be placed on the canvas where it was not.
     canvas.addEventListener('wheel', (event) => {
-      if (program.isStopped()) return;
+      if (isStopped()) return;
       const position = canvasPosition(event);
-      const click = (button) => {
-        program.mouse(button, GLUT.DOWN, position[0], position[1]);
-        program.mouse(button, GLUT.UP, position[0], position[1]);
-      };
-      if (event.deltaY !== 0) click(event.deltaY < 0 ? GLUT.WHEEL_UP : GLUT.WHEEL_DOWN);
-      if (event.deltaX !== 0) click(event.deltaX < 0 ? GLUT.WHEEL_LEFT : GLUT.WHEEL_RIGHT);
+      if (event.deltaY !== 0) pointer.click(event.deltaY < 0 ? buttons.wheelUp : buttons.wheelDown, position);
+      if (event.deltaX !== 0) pointer.click(event.deltaX < 0 ? buttons.wheelLeft : buttons.wheelRight, position);
     }, { passive: false });
   }
 

@@ -6,9 +6,8 @@
 const CACHE = 'quillmark';
 // The whole site, kept at the first visit, whose files were fetched before this worker ran: the
 // icons and the manifest too, which the page itself may never ask for.
-const SITE = ['index.html', 'style.css', 'input.js', 'mouse.js', 'touch.js', 'keys.js', 'controls.js', 'share.js',
-  'words.js', 'page.js', 'offline.js', 'quillmark.js', 'quillmark.wasm', 'icon.png', 'icon-192.png', 'icon-512.png',
-  'quillmark.webmanifest'];
+// The build writes the list in from site.txt.
+const SITE = [@QUILLMARK_SITE_LIST@];
 // A network that has not answered by then hangs (a captive portal, a stalled proxy): the copy answers.
 const NETWORK_WAIT_MS = 3000;
 

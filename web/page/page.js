@@ -1,27 +1,29 @@
-// page.js: starts the program on the page's canvas and shows what it reports: the readout of the
-// scene after every frame, its output lines in a bounded log, and any failure in words on the page;
-// share.js keeps the drawing in the address once the program has started, words.js says the drawing
-// in words.
+// page.js: connects the page's files, loaded before it in the order of the site's list: starts the
+// program on the canvas (program.js), hands it the page's input through the one owner of its
+// pointer (pointer.js; mouse.js, touch.js, keys.js, controls.js), keeps the drawing in the address
+// (share.js), says it in words (words.js), shows the readout and the program's output, says any
+// failure in words, and registers the offline copy (offline.js).
 'use strict';
 
 (function startPage() {
   const canvas = document.getElementById('canvas');
   const status = document.getElementById('status');
   const readout = document.getElementById('readout');
-  // The program prints one line per frame while the curve stands still: about 60 a second.
-  const LOG_LINES = 100;
+  const clock = {
+    now: () => performance.now(),
+    later: (callback, ms) => setTimeout(callback, ms),
+    cancel: (handle) => clearTimeout(handle),
+  };
 
   let stopped = false;
-  // The page's input, once the program runs: input.releaseAll() ends every press it gave.
-  let input = null;
-  // The scene of the last frame drawn, and what keeps the buttons in step with it.
-  let drawnScene = null;
-  let showSceneOnButtons = () => {};
-  // The address and the share buttons, once main has set up the scene.
+  const isStopped = () => stopped;
+  // Once the program has started: the owner of its pointer, and what each part does after a frame.
+  let pointer = null;
   let share = null;
+  let buttonsFrameDrawn = () => {};
+  // The scene of the last frame drawn.
+  let drawnScene = null;
   let lastErrorLine = '';
-  const words = QuillmarkWords.connect(document.getElementById('drawing-words'),
-    document.getElementById('drawing-news'), decimals);
 
   // The first failure is the one to show: what it sets off afterwards adds nothing.
   function fail(message) {
@@ -31,39 +33,6 @@
     status.textContent = message;
     status.classList.add('failure');
     status.hidden = false;
-  }
-
-  // Runs of frames and a warning line at each are cheap to take in; the page's text is rewritten
-  // at most once per animation frame, with the last LOG_LINES lines and the count of the others.
-  function createLog() {
-    const empty = document.getElementById('log-empty');
-    const dropped = document.getElementById('log-dropped');
-    const text = document.getElementById('log');
-    const lines = [];
-    let droppedCount = 0;
-    let scheduled = false;
-
-    function render() {
-      scheduled = false;
-      empty.hidden = true;
-      text.hidden = false;
-      text.textContent = lines.join('\n');
-      text.scrollTop = text.scrollHeight;
-      dropped.hidden = droppedCount === 0;
-      dropped.textContent = `${droppedCount.toLocaleString('en')} earlier ${droppedCount === 1 ? 'line' : 'lines'} not shown`;
-    }
-
-    return function addLine(line) {
-      lines.push(line);
-      if (lines.length > LOG_LINES) {
-        lines.shift();
-        droppedCount += 1;
-      }
-      if (!scheduled) {
-        scheduled = true;
-        requestAnimationFrame(render);
-      }
-    };
   }
 
   // What stopped the program, said once as a sentence: a reason of its own may end in a full stop.
@@ -82,6 +51,43 @@
   // A value that rounds to zero, such as an amplitude reached by steps of 0.01, shows as 0.00, not -0.00.
   function decimals(value, digits) {
     return (Math.abs(value) < 0.5 * 10 ** -digits ? 0 : value).toFixed(digits);
+  }
+
+  // Canvas pixels from the top-left corner, however large the page shows the canvas; `exact`
+  // keeps the fraction.
+  function canvasPosition(event, exact) {
+    const box = canvas.getBoundingClientRect();
+    const x = (event.clientX - box.left) * canvas.width / box.width;
+    const y = (event.clientY - box.top) * canvas.height / box.height;
+    return exact ? [x, y] : [Math.floor(x), Math.floor(y)];
+  }
+
+  // The program's output: a run of frames, each printing a warning line, is cheap to take in; the
+  // page's text is rewritten at most once per animation frame.
+  function showLog() {
+    const empty = document.getElementById('log-empty');
+    const dropped = document.getElementById('log-dropped');
+    const text = document.getElementById('log');
+    const log = QuillmarkLog.create();
+    let scheduled = false;
+
+    function render() {
+      scheduled = false;
+      empty.hidden = true;
+      text.hidden = false;
+      text.textContent = log.text();
+      text.scrollTop = text.scrollHeight;
+      dropped.hidden = log.dropped() === 0;
+      dropped.textContent = log.droppedText();
+    }
+
+    return function addLine(line) {
+      log.add(line);
+      if (!scheduled) {
+        scheduled = true;
+        requestAnimationFrame(render);
+      }
+    };
   }
 
   const point = (k) => (scene) => `(${decimals(scene.controlPoints[2 * k], 3)}, ${decimals(scene.controlPoints[2 * k + 1], 3)})`;
@@ -112,8 +118,6 @@
       if (value.textContent !== text) value.textContent = text;
     }
     readout.dataset.scene = JSON.stringify(scene);
-    drawnScene = scene;
-    showSceneOnButtons(scene);
   }
 
   if (location.protocol === 'file:') {
@@ -137,9 +141,11 @@
     fail(stoppedBecause(String(event.reason)));
   });
 
-  const addLogLine = createLog();
-  window.Module = {
-    canvas,
+  const addLogLine = showLog();
+  const words = QuillmarkWords.connect(document.getElementById('drawing-words'),
+    document.getElementById('drawing-news'), { decimals, clock });
+
+  QuillmarkProgram.load(canvas, {
     print(line) {
       addLogLine(line);
       words.printed(line);
@@ -148,49 +154,45 @@
       lastErrorLine = line;
       console.warn(line);
     },
-    onAbort(what) {
+    aborted(what) {
       const reason = lastErrorLine || String(what);
       fail(stoppedBecause(reason.replace(/^quillmark: /, '')));
     },
     // Reloading cannot bring WebGL back: the browser turned it off.
-    onWebGlOff() {
+    webGlOff() {
       fail('This browser has WebGL turned off, for this graphics driver or by a setting, and Quillmark needs ' +
         'WebGL to draw. Open the page in another browser, or turn on hardware acceleration (or WebGL) in this ' +
         'browser\'s settings.');
     },
-    onRuntimeInitialized() {
-      input = QuillmarkInput.connect(canvas, {
-        mouse: window.Module._quillmarkMouse,
-        motion: window.Module._quillmarkMotion,
-        specialKey: window.Module._quillmarkSpecialKey,
-        key: window.Module._quillmarkKey,
-        isStopped: () => stopped,
-        drawnScene: () => drawnScene,
-      });
-      showSceneOnButtons = QuillmarkControls.connect(document.getElementById('panel'), input);
+    notLoaded() {
+      fail('The program (quillmark.js) could not be loaded. Reload the page to try again.');
     },
-    onProgramStarted() {
+    started(program) {
+      const { facts } = program;
+      pointer = QuillmarkPointer.create(program);
+      QuillmarkMouse.connect(canvas, { pointer, buttons: facts.buttons, canvasPosition, isStopped });
+      QuillmarkTouch.connect(canvas, { program, pointer, canvasPosition, drawnScene: () => drawnScene, isStopped });
+      QuillmarkKeys.connect({ pointer, isStopped });
+      buttonsFrameDrawn = QuillmarkControls.connect(document.getElementById('panel'), { pointer, facts, clock, isStopped });
       share = QuillmarkShare.connect(canvas, {
-        drawingLink: () => window.Module.ccall('quillmarkDrawingLink', 'string', [], []),
-        readLink: (fragment) => window.Module.ccall('quillmarkReadLink', 'string', ['string'], [fragment]),
-        openLink(linkRead) {
-          window.Module._quillmarkOpenLink(linkRead);
-          if (linkRead) words.linkOpened();
-        },
-        redraw: window.Module._quillmarkRedraw,
-        releaseInput: () => input.releaseAll(),
-        isStopped: () => stopped,
-      }, showNotice);
+        program,
+        clock,
+        releaseInput: () => pointer.releaseAll(),
+        linkOpened: () => words.linkOpened(),
+        notice: showNotice,
+        isStopped,
+      });
     },
-    onFrameDrawn(scene) {
+    frameDrawn(scene) {
+      drawnScene = scene;
       showScene(scene);
+      buttonsFrameDrawn(scene);
       words.frameDrawn(scene);
       share.frameDrawn();
     },
-  };
+  });
 
-  const program = document.createElement('script');
-  program.src = 'quillmark.js';
-  program.onerror = () => fail('The program (quillmark.js) could not be loaded. Reload the page to try again.');
-  document.body.appendChild(program);
+  // After one visit the page opens without the network too. A browser that refuses the worker
+  // still runs the page.
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('offline.js').catch(() => {});
 })();

@@ -1,12 +1,9 @@
 // share.js: the drawing kept in the page's address, opened again from it, and the "Copy link" and
 // "Save picture" buttons. The program writes and reads the links: the page only carries them
-// between the program and the address bar. Also starts offline.js, which keeps the page offline.
+// between the program and the address bar; address.js says when the address is written.
 'use strict';
 
 const QuillmarkShare = (function () {
-  // WebKit refuses history.replaceState after 100 calls in 30 s, and a held key changes the drawing
-  // 15 times a second: the address is written at most once a second.
-  const WRITE_INTERVAL_MS = 1000;
   // The program refuses links over 2,000 characters, saying how long they are. A fragment is copied
   // onto the program's stack (1 MB) at up to 4 bytes a character: a longer one is refused here.
   const LONGEST_FRAGMENT = 65_536;
@@ -39,16 +36,15 @@ const QuillmarkShare = (function () {
     return id !== '' && (document.getElementById(id) ?? document.getElementById(percentDecoded(id))) !== null;
   }
 
-  // program: drawingLink() gives the fragment naming the drawing ('' for the start-up one),
-  // readLink(fragment) reads one and gives what it could not use ('' when it can be opened),
-  // openLink(linkRead) shows the drawing read (true) or the start-up one, redraw() asks for a frame,
-  // releaseInput() ends every press the page gave it, isStopped(). notice(sentence) shows a
-  // sentence about the link, or none for ''.
-  function connect(canvas, program, notice) {
-    const said = document.getElementById('share-said');
+  // connect(canvas, { program, clock, releaseInput, linkOpened, notice, isStopped }): program's
+  // drawingLink() gives the fragment naming the drawing ('' for the start-up one), readLink(fragment)
+  // reads one and gives what it could not use ('' when it can be opened), openLink(linkRead) shows
+  // the drawing read (true) or the start-up one, redraw() asks for a frame; releaseInput() ends
+  // every press the page gave it; linkOpened(), once a drawing was opened from a link;
+  // notice(sentence) shows a sentence about the link, or none for ''.
+  function connect(canvas, { program, clock, releaseInput, linkOpened, notice, isStopped }) {
+    const shareSaid = document.getElementById('share-said');
     const addressField = document.getElementById('share-address');
-    let writeTimer = null;
-    let lastWrite = -Infinity;
     // The fragment as the page last opened or wrote it. Another one in the address was typed or
     // pasted there, and its hashchange is still to come: it is opened then, never written over.
     let ownFragment = location.hash;
@@ -56,7 +52,7 @@ const QuillmarkShare = (function () {
     let pictureWanted = false;
 
     function say(text) {
-      said.textContent = text;
+      shareSaid.textContent = text;
     }
 
     function addressOf(link) {
@@ -64,37 +60,29 @@ const QuillmarkShare = (function () {
     }
 
     function writeAddress() {
-      clearTimeout(writeTimer);
-      writeTimer = null;
-      if (program.isStopped()) return;
+      if (isStopped()) return 'same';
       const fragment = location.hash;
-      if (fragment !== ownFragment) return;
+      if (fragment !== ownFragment) return 'same';
       const link = program.drawingLink();
-      if (fragment === `#${link}` || (fragment === '' && link === '') || (link === '' && namesPagePart(fragment))) return;
-      lastWrite = performance.now();
+      if (fragment === `#${link}` || (fragment === '' && link === '') || (link === '' && namesPagePart(fragment))) return 'same';
       try {
         history.replaceState(history.state, '', addressOf(link));
         ownFragment = location.hash;
+        return 'written';
       } catch (refused) {
         // Too many calls for WebKit, for one: the drawing stays as it is, and the next try writes it.
-        scheduleWrite();
+        return 'refused';
       }
     }
-
-    // The first change after a quiet second is written at once, later ones a second after the
-    // last write: the address never lags the drawing by more than a second.
-    function scheduleWrite() {
-      if (writeTimer !== null) return;
-      writeTimer = setTimeout(writeAddress, Math.max(0, lastWrite + WRITE_INTERVAL_MS - performance.now()));
-    }
+    const address = QuillmarkAddress.create({ clock, write: writeAddress });
 
     // The address the page was opened at, or one typed or pasted into its tab (pasted); a reload
     // opens the drawing the page left with (fragment) instead.
     function openAddress(pasted, fragment = location.hash) {
       ownFragment = location.hash;
-      if (program.isStopped()) return;
+      if (isStopped()) return;
       if (namesPagePart(fragment)) {
-        scheduleWrite();
+        address.changed();
         return;
       }
       const problem = fragment.length > LONGEST_FRAGMENT
@@ -105,12 +93,13 @@ const QuillmarkShare = (function () {
         // address names the drawing again.
         notice(`The address pasted could not be used: ${problem}. The drawing shown is kept.`);
         noticeShown = true;
-        scheduleWrite();
+        address.changed();
         return;
       }
       // A drag under way ends first: a link sets the drawing that the next drag starts from.
-      program.releaseInput();
+      releaseInput();
       program.openLink(problem === '');
+      if (problem === '') linkOpened();
       if (problem !== '') {
         notice(`This link's drawing could not be used: ${problem}. Quillmark shows its start-up drawing instead.`);
       } else if (noticeShown) {
@@ -120,15 +109,15 @@ const QuillmarkShare = (function () {
     }
 
     async function copyLink() {
-      writeAddress();
-      const address = location.href;
+      address.writeNow();
+      const link = location.href;
       try {
-        await navigator.clipboard.writeText(address);
+        await navigator.clipboard.writeText(link);
         addressField.hidden = true;
         say('Link copied');
       } catch (refused) {
         // No clipboard for this page (a plain HTTP site, or the browser said no): copied by hand.
-        addressField.value = address;
+        addressField.value = link;
         addressField.hidden = false;
         addressField.focus();
         addressField.select();
@@ -161,10 +150,10 @@ const QuillmarkShare = (function () {
     // A change of the last second, or of a frame not drawn yet, goes with the page: into the address
     // for Back and a restored tab, and into the note for a reload.
     window.addEventListener('pagehide', () => {
-      if (program.isStopped() || location.hash !== ownFragment) return;
+      if (isStopped() || location.hash !== ownFragment) return;
       const link = program.drawingLink();
       inSession((session) => session.setItem(LEFT_NOTE, link));
-      writeAddress();
+      address.writeNow();
     });
     const left = inSession((session) => {
       const link = session.getItem(LEFT_NOTE);
@@ -181,7 +170,7 @@ const QuillmarkShare = (function () {
     // After each frame, within the frame: the address follows the drawing, and a picture asked
     // for is taken from the canvas while it holds the frame's pixels.
     function frameDrawn() {
-      scheduleWrite();
+      address.changed();
       if (pictureWanted) {
         pictureWanted = false;
         canvas.toBlob(download, 'image/png');
@@ -190,10 +179,6 @@ const QuillmarkShare = (function () {
 
     return { frameDrawn };
   }
-
-  // After one visit the page opens without the network too. A browser that refuses the worker
-  // still runs the page.
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('offline.js').catch(() => {});
 
   return { connect };
 })();

@@ -6,7 +6,6 @@
 'use strict';
 
 const QuillmarkTouch = (function () {
-  const { GLUT, ZOOM_DRAG } = QuillmarkInput;
   // A fingertip covers about 40 CSS pixels: a touch this close to a drawn corner picks it (a 44-pixel
   // target), however small the canvas shows.
   const FINGER_REACH = 22;
@@ -15,13 +14,15 @@ const QuillmarkTouch = (function () {
     return Array.from(list).find((touch) => touch.identifier === id);
   }
 
-  // connect(canvas, program, pointer): program as QuillmarkInput.connect has it; pointer, the owner
-  // of the program's pointer.
-  function connect(canvas, program, pointer) {
-    const canvasPosition = (touch, exact) => QuillmarkInput.canvasPosition(canvas, touch, exact);
+  // connect(canvas, { program, pointer, canvasPosition, drawnScene, isStopped }): program, for its
+  // facts and where it draws each corner; pointer, the owner of the program's pointer;
+  // canvasPosition(touch, exact), the canvas pixel under a touch (its fraction kept if exact);
+  // drawnScene(), the scene of the last frame, or null before the first.
+  function connect(canvas, { program, pointer, canvasPosition, drawnScene, isStopped }) {
+    const { buttons, zoomDrag } = program.facts;
     // What the fingers on the canvas are doing: null (none is down), or
     // { kind: 'drag', id, corner, start } | { kind: 'waiting', id } (the browser may scroll) |
-    // { kind: 'pinch', ids, startDistance, startZoom, anchor } | { kind: 'spent' } (ignored until
+    // { kind: 'pinch', ids, pinch } (pinch.js) | { kind: 'spent' } (ignored until
     // every finger lifts).
     let gesture = null;
     let pageScrolled = false;
@@ -29,13 +30,11 @@ const QuillmarkTouch = (function () {
 
     // The nearest drawn corner within a finger's reach of the touch, as its canvas pixel.
     function cornerInReach(touch) {
-      const scene = program.drawnScene();
-      if (scene === null) return null;
       const box = canvas.getBoundingClientRect();
       let nearest = null;
       let nearestDistance = FINGER_REACH;
       for (let k = 0; k < 4; ++k) {
-        const pixel = QuillmarkInput.drawnCorner(canvas, scene, k);
+        const pixel = program.cornerPixel(k);
         const distance = Math.hypot(box.left + pixel[0] * box.width / canvas.width - touch.clientX,
           box.top + pixel[1] * box.height / canvas.height - touch.clientY);
         if (distance <= nearestDistance) {
@@ -58,38 +57,20 @@ const QuillmarkTouch = (function () {
       return Math.hypot(a[0] - b[0], a[1] - b[1]);
     }
 
-    // Zooms from the zoom of the last frame; before the first, there is none to zoom. Fingers closer
-    // than a canvas pixel count as one pixel apart.
+    // Zooms from the zoom of the last frame; before the first, there is none to zoom.
     function startPinch(event, ids) {
       event.preventDefault();
-      const scene = program.drawnScene();
+      const scene = drawnScene();
       if (scene === null) {
         gesture = { kind: 'spent' };
         return;
       }
-      gesture = {
-        kind: 'pinch', ids, startDistance: Math.max(fingerDistance(event.touches, ids), 1), startZoom: scene.zoom,
-        anchor: { y: ZOOM_DRAG.spot[1], zoom: scene.zoom },
-      };
-      pointer.press(GLUT.MIDDLE_BUTTON, ZOOM_DRAG.spot, 'touch');
+      gesture = { kind: 'pinch', ids, pinch: QuillmarkPinch.start(scene.zoom, fingerDistance(event.touches, ids), zoomDrag) };
+      pointer.press(buttons.middle, zoomDrag.spot, 'touch');
     }
 
-    // The zoom at the pinch's start times the growth of the fingers' distance, within the program's
-    // bounds, as a motion of the zoom drag: the whole pixels from the anchor, the drag's last place
-    // where the program's zoom is known exactly, never from the last frame's zoom, which may not show
-    // the last motion yet. The anchor is the press, with the zoom at the start, until the fingers go
-    // past a bound: the drag then goes a pixel past it, where the program holds the zoom at the
-    // bound exactly, whatever its steps add up to, and that place is the anchor from then on.
     function pinchTo(touches) {
-      const wanted = gesture.startZoom * fingerDistance(touches, gesture.ids) / gesture.startDistance;
-      const target = Math.min(Math.max(wanted, ZOOM_DRAG.least), ZOOM_DRAG.most);
-      const { anchor } = gesture;
-      let y = anchor.y - Math.round((target - anchor.zoom) * ZOOM_DRAG.pixelsPerZoom);
-      if (target !== wanted) {
-        y -= Math.sign(wanted - target);
-        gesture.anchor = { y, zoom: target };
-      }
-      pointer.move([ZOOM_DRAG.spot[0], y]);
+      pointer.move(QuillmarkPinch.motion(gesture.pinch, fingerDistance(touches, gesture.ids), zoomDrag));
     }
 
     // Once the page scrolls under a waiting finger, the gesture stays the browser's.
@@ -100,7 +81,7 @@ const QuillmarkTouch = (function () {
       // earlier gesture left behind unseen is ended first.
       const first = event.targetTouches.length === event.changedTouches.length;
       if (first && pointer.holder() === 'touch') pointer.releaseAll();
-      if (program.isStopped()) return;
+      if (isStopped()) return;
       if (first) {
         pageScrolled = false;
         const touch = event.changedTouches[0];
@@ -114,7 +95,7 @@ const QuillmarkTouch = (function () {
         } else if (corner !== null) {
           event.preventDefault();
           gesture = { kind: 'drag', id: touch.identifier, corner, start: canvasPosition(touch) };
-          pointer.press(GLUT.LEFT_BUTTON, corner, 'touch');
+          pointer.press(buttons.left, corner, 'touch');
         } else {
           gesture = { kind: 'waiting', id: touch.identifier };
         }
@@ -134,7 +115,7 @@ const QuillmarkTouch = (function () {
     }, { passive: false });
 
     canvas.addEventListener('touchmove', (event) => {
-      if (program.isStopped() || gesture === null) return;
+      if (isStopped() || gesture === null) return;
       if (gesture.kind === 'waiting') {
         // A move the page may no longer cancel is one it scrolls with.
         if (!event.cancelable) gesture = { kind: 'spent' };
@@ -155,15 +136,15 @@ const QuillmarkTouch = (function () {
     function endTouch(event) {
       // No mouse events are made up for a lifted finger: the program has had what it means.
       if (event.cancelable) event.preventDefault();
-      if (gesture !== null && !program.isStopped()) {
+      if (gesture !== null && !isStopped()) {
         if (gesture.kind === 'drag') {
           const touch = touchById(event.changedTouches, gesture.id);
           if (touch !== undefined) {
-            pointer.release(GLUT.LEFT_BUTTON, dragPosition(touch));
+            pointer.release(buttons.left, dragPosition(touch));
             gesture = { kind: 'spent' };
           }
         } else if (gesture.kind === 'pinch' && gesture.ids.some((id) => touchById(event.changedTouches, id))) {
-          pointer.release(GLUT.MIDDLE_BUTTON, pointer.position());
+          pointer.release(buttons.middle, pointer.position());
           gesture = { kind: 'spent' };
         }
       }

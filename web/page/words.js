@@ -1,13 +1,8 @@
 // words.js: the drawing in words, for whoever cannot see it: a description of the canvas that
-// follows every frame, and a short announcement of what changed once a change has settled.
+// follows every frame, and a short announcement of what changed (announcer.js says when).
 'use strict';
 
 const QuillmarkWords = (function () {
-  // Changes this close together are said together: a held button repeats about 15 times a second.
-  const SETTLE_MS = 500;
-  // A screen reader says a live region again only when its text changes: the same words twice in
-  // a row are taken away first, and put back this much later.
-  const REPEAT_GAP_MS = 100;
   const WARNING = /^warning : t = (\S+),/;
 
   // The numbers of a scene as words, two decimals each: the phrases that announce a change of each,
@@ -42,52 +37,27 @@ const QuillmarkWords = (function () {
 
   // What differs between the words of two scenes, as one announcement ('' for nothing).
   function changes(before, after, moved) {
-    const said = ['waves', 'amplitude', 'steps', 'zoom'].filter((key) => before[key] !== after[key]).map((key) => after[key]);
+    const phrases = ['waves', 'amplitude', 'steps', 'zoom'].filter((key) => before[key] !== after[key]).map((key) => after[key]);
     const corners = [0, 1, 2, 3].filter((k) => before.corners[k] !== after.corners[k]);
     if (corners.length === 4 && moved) {
-      said.push('curve moved');
+      phrases.push('curve moved');
     } else {
-      for (const k of corners) said.push(`P${k} moved to ${after.corners[k]}`);
+      for (const k of corners) phrases.push(`P${k} moved to ${after.corners[k]}`);
     }
-    return said.join(', ');
+    return phrases.join(', ');
   }
 
-  // connect(description, news, decimals): description is the element that describes the canvas,
-  // news the live region of the announcements, decimals(value, digits) the readout's numbers.
-  // Gives printed(line), for every line the program prints; frameDrawn(scene), after every frame;
-  // linkOpened(), when a drawing was opened from the address.
-  function connect(description, news, decimals) {
+  // connect(description, news, { decimals, clock }): description is the element that describes
+  // the canvas, news the live region of the announcements, decimals(value, digits) the readout's
+  // numbers. Gives printed(line), for every line the program prints; frameDrawn(scene), after every
+  // frame; linkOpened(), when a drawing was opened from the address.
+  function connect(description, news, { decimals, clock }) {
     let warnings = [];
-    // The scene and its words at the last announcement (or the first frame), and of the last frame.
-    let said = null;
-    let latest = null;
-    let changedByLink = false;
-    let settleTimer = null;
-
-    function announce(text) {
-      if (news.textContent === text) {
-        news.textContent = '';
-        setTimeout(() => { news.textContent = text; }, REPEAT_GAP_MS);
-      } else {
-        news.textContent = text;
-      }
-    }
-
-    // Said once no change came for a while, and never while a corner or the zoom is held: the
-    // release brings a frame of its own.
-    function settled() {
-      if (latest.scene.selectedPoint !== -1 || latest.scene.zoomDragActive) return;
-      const text = changedByLink ? 'drawing opened from the link'
-        : changes(said.words, latest.words, movedTogether(said.scene, latest.scene));
-      changedByLink = false;
-      said = latest;
-      if (text !== '') announce(text);
-    }
-
-    function waitToSettle() {
-      clearTimeout(settleTimer);
-      settleTimer = setTimeout(settled, SETTLE_MS);
-    }
+    const announcer = QuillmarkAnnouncer.create({
+      clock,
+      changes: (before, after) => changes(before.words, after.words, movedTogether(before.scene, after.scene)),
+      show: (text) => { news.textContent = text; },
+    });
 
     return {
       printed(line) {
@@ -100,16 +70,10 @@ const QuillmarkWords = (function () {
         warnings = [];
         if (description.textContent !== text) description.textContent = text;
         // A change, or a press taken or let go, puts the announcement off.
-        const state = [text, scene.selectedPoint, scene.zoomDragActive].join();
-        if (latest !== null && state !== latest.state) waitToSettle();
-        latest = { scene, words, state };
-        if (said === null) said = latest;
+        const held = scene.selectedPoint !== -1 || scene.zoomDragActive;
+        announcer.frameDrawn({ scene, words }, [text, scene.selectedPoint, scene.zoomDragActive].join(), held);
       },
-      linkOpened() {
-        if (said === null) return;
-        changedByLink = true;
-        waitToSettle();
-      },
+      linkOpened: announcer.linkOpened,
     };
   }
 

@@ -1,6 +1,6 @@
 // glut.cpp: the GLUT calls the program makes, on the page's canvas: the window and its WebGL
 // context, the callbacks, redraws on the browser's animation frames, and the entry points through
-// which the page's input script hands over mouse, touch and key events as GLUT reports them.
+// which the page hands over mouse, touch and key events as GLUT reports them.
 #include <GL/glut.h>
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
@@ -9,11 +9,6 @@
 #include <cstdlib>
 
 #include "platform/page.h"
-
-// Lets the page say what is wrong and what helps, before the program stops with its line.
-EM_JS(void, tellPageWebGlIsOff, (), {
-    if (Module["onWebGlOff"]) Module["onWebGlOff"]();
-});
 
 namespace {
 
@@ -116,8 +111,7 @@ void glutMainLoop() {
     emscripten_exit_with_live_runtime();
 }
 
-// The events of the page's input script, in GLUT's terms: window pixels from the top-left corner
-// of the canvas, GLUT's button, state and key codes.
+// The page's input, in GLUT's terms (page.h).
 EMSCRIPTEN_KEEPALIVE void quillmarkMouse(int button, int state, int x, int y) {
     if (mouseHandler != nullptr) mouseHandler(button, state, x, y);
 }
