@@ -1,11 +1,15 @@
-// markers_test.cpp: the self-crossing pass over wavePolyline, recorded through the GL stand-in.
+// markers_test.cpp: the self-crossing pass over wavePolyline, recorded through the GL stand-in, and
+// the list of its marker points with their segments, which every case checks against what is drawn.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
+#include "app/drawing_link.h"
 #include "app/scene_state.h"
 #include "geometry/intersect.h"
+#include "geometry/marker_points.h"
 #include "render/display.h"
 #include "render/markers.h"
 #include "support/gl_recorder.h"
@@ -19,6 +23,28 @@ std::array<float, 2> drawn(const Point2d& p) {
     return {static_cast<float>(p.x * scene.zoom), static_cast<float>(p.y * scene.zoom)};
 }
 
+// Equal to the bit, NaN included.
+bool sameBits(const std::array<float, 2>& a, const std::array<float, 2>& b) {
+    return std::memcmp(a.data(), b.data(), sizeof a) == 0;
+}
+
+// The list of marker points holds the drawn markers in drawing order, each the crossing of the two
+// segments it names, the earlier first.
+void expectListMatchesDrawn(const Vertices& markers) {
+    const std::vector<Point2d>& p = scene.wavePolyline;
+    const std::vector<MarkerPoint> list = markerPoints(p);
+    ASSERT_EQ(list.size(), markers.size());
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        const MarkerPoint& m = list[k];
+        EXPECT_TRUE(sameBits(drawn(m.point), markers[k])) << k;
+        ASSERT_LT(m.earlierSegment + 1, m.laterSegment) << k;
+        ASSERT_LT(m.laterSegment + 1, p.size()) << k;
+        const Point2d r = intersectSegments(p[m.earlierSegment], p[m.earlierSegment + 1], p[m.laterSegment],
+                                            p[m.laterSegment + 1]);
+        EXPECT_TRUE(sameBits(drawn(r), markers[k])) << k;
+    }
+}
+
 // Markers drawn for the given wave polyline at zoom 1.
 Vertices markersFor(std::vector<Point2d> polyline) {
     scene = SceneState{};
@@ -26,7 +52,9 @@ Vertices markersFor(std::vector<Point2d> polyline) {
     scene.wavePolyline = std::move(polyline);
     glRecorder::reset();
     drawIntersectionMarkers();
-    return glRecorder::verticesOfPrimitive(0);
+    const Vertices markers = glRecorder::verticesOfPrimitive(0);
+    expectListMatchesDrawn(markers);
+    return markers;
 }
 
 // Markers of a whole frame.
@@ -35,7 +63,9 @@ Vertices markersOfFrame() {
     testing::internal::CaptureStdout();
     display();
     testing::internal::GetCapturedStdout();
-    return glRecorder::verticesOfPrimitive(3);
+    const Vertices markers = glRecorder::verticesOfPrimitive(3);
+    expectListMatchesDrawn(markers);
+    return markers;
 }
 
 }  // namespace
@@ -106,6 +136,16 @@ TEST(DrawIntersectionMarkers, FramesWithAndWithoutCrossings) {
         scene.waveAmplitude = 0.3;
         EXPECT_FALSE(markersOfFrame().empty()) << steps;
     }
+}
+
+// The README's markers drawing: 24 marker points, the first where segments 73 and 411 cross.
+TEST(DrawIntersectionMarkers, ReadmeDrawingListsEveryMarkerWithItsSegments) {
+    scene = SceneState{};
+    applyDrawing(readDrawing("p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=12&a=0.30000000000000016&s=512&z=2").drawing, scene);
+    EXPECT_EQ(markersOfFrame().size(), 24u);
+    const MarkerPoint first = markerPoints(scene.wavePolyline).front();
+    EXPECT_EQ(first.earlierSegment, 73u);
+    EXPECT_EQ(first.laterSegment, 411u);
 }
 
 // With P0 = P1 the first wave point is the sentinel (100, 100); it stays in the list and
