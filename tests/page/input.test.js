@@ -35,17 +35,19 @@ function recordingProgram(answers = {}) {
 test('presses, motions and releases reach the program once each, from one holder at a time', () => {
   const { calls, program } = recordingProgram();
   const pointer = QuillmarkPointer.create(program);
+  assert.equal(pointer.key('F3'), true);
   pointer.press(0, [5, 6], 'mouse');
   pointer.press(2, [5, 6], 'mouse');
   pointer.move([5, 6]);
   pointer.move([7, 6]);
-  assert.deepEqual([pointer.holder(), pointer.heldButtons(), pointer.holds(2), pointer.holds(1)], ['mouse', [0, 2], true, false]);
+  assert.deepEqual([pointer.holder(), pointer.heldButtons(), pointer.holds(2), pointer.holds(1), pointer.anyHeld()],
+    ['mouse', [0, 2], true, false, true]);
   pointer.release(0, [8, 9]);
   assert.equal(pointer.holder(), 'mouse');
   pointer.release(2, [8, 9]);
   assert.deepEqual([pointer.holder(), pointer.anyHeld(), pointer.position()], [null, false, [8, 9]]);
   pointer.click(3, [1, 2]);
-  assert.deepEqual(calls, [['mouse', 0, 10, 5, 6], ['mouse', 2, 10, 5, 6], ['motion', 7, 6], ['mouse', 0, 11, 8, 9],
+  assert.deepEqual(calls, [['specialKey', 3, 0, 0], ['mouse', 0, 10, 5, 6], ['mouse', 2, 10, 5, 6], ['motion', 7, 6], ['mouse', 0, 11, 8, 9],
     ['mouse', 2, 11, 8, 9], ['mouse', 3, 10, 1, 2], ['mouse', 3, 11, 1, 2]]);
 
   // Ending every press from outside ends the gestures first, then releases where the pointer was.
@@ -106,6 +108,9 @@ test('a pinch zooms in proportion from its start, in whole pixels, and anchors a
   assert.deepEqual(QuillmarkPinch.motion(pinch, 200, zoomDrag), [400, -1601]);
   assert.deepEqual(QuillmarkPinch.motion(pinch, 1, zoomDrag), [400, 2300]);
   assert.deepEqual(pinch.anchor, { y: 2300, zoom: 0.1 });
+  // Within the bounds every motion counts from the anchor, so fractions of a pixel add up.
+  const slow = QuillmarkPinch.start(2, 10000, zoomDrag);
+  assert.deepEqual([10002, 10004].map((distance) => QuillmarkPinch.motion(slow, distance, zoomDrag)), [[400, 400], [400, 399]]);
   // Fingers closer than a pixel count as one pixel apart.
   const close = QuillmarkPinch.start(1, 0.25, zoomDrag);
   assert.deepEqual(QuillmarkPinch.motion(close, 2, zoomDrag), [400, -600]);

@@ -40,7 +40,7 @@ const QuillmarkRepeat = (function () {
       tick();
     }
 
-    return { start, stop, holding: () => repeat !== null };
+    return { start, stop };
   }
 
   return { REPEAT_DELAY, REPEAT_INTERVAL, create };

@@ -1,0 +1,199 @@
+// @ts-nocheck
+// page.js: connects the page's files, loaded before it in the order of the site's list: starts the
+// program on the canvas (program.js), hands it the page's input through the one owner of its
+// pointer (pointer.js; mouse.js, touch.js, keys.js, controls.js), keeps the drawing in the address
+// (share.js), says it in words (words.js), shows the readout and the program's output, says any
+// failure in words, and registers the offline copy (offline.js).
+'use strict';
+
+(function startPage() {
+  const canvas = document.getElementById('canvas');
+  const status = document.getElementById('status');
+  const readout = document.getElementById('readout');
+  const clock = {
+    now: () => performance.now(),
+    later: (callback, ms) => setTimeout(callback, ms),
+    cancel: (handle) => clearTimeout(handle),
+  };
+
+  let stopped = false;
+  const isStopped = () => stopped;
+  // Once the program has started: the owner of its pointer, and what each part does after a frame.
+  let pointer = null;
+  let share = null;
+  let buttonsFrameDrawn = () => {};
+  // The scene of the last frame drawn.
+  let drawnScene = null;
+  let lastErrorLine = '';
+
+  // The first failure is the one to show: what it sets off afterwards adds nothing.
+  function fail(message) {
+    if (stopped) return;
+    stopped = true;
+    for (const button of document.querySelectorAll('#panel button')) button.disabled = true;
+    status.textContent = message;
+    status.classList.add('failure');
+    status.hidden = false;
+  }
+
+  // What stopped the program, said once as a sentence: a reason of its own may end in a full stop.
+  function stoppedBecause(reason) {
+    return `Quillmark stopped: ${reason.replace(/\.$/, '')}. Reload the page to start again.`;
+  }
+
+  // A link the program could not use: said below the drawing; '' takes it away.
+  function showNotice(sentence) {
+    if (stopped) return;
+    status.textContent = sentence;
+    status.classList.toggle('notice', sentence !== '');
+    status.hidden = sentence === '';
+  }
+
+  // A value that rounds to zero, such as an amplitude reached by steps of 0.01, shows as 0.00, not -0.00.
+  function decimals(value, digits) {
+    return (Math.abs(value) < 0.5 * 10 ** -digits ? 0 : value).toFixed(digits);
+  }
+
+  // Canvas pixels from the top-left corner, however large the page shows the canvas; `exact`
+  // keeps the fraction.
+  function canvasPosition(event, exact) {
+    const box = canvas.getBoundingClientRect();
+    const x = (event.clientX - box.left) * canvas.width / box.width;
+    const y = (event.clientY - box.top) * canvas.height / box.height;
+    return exact ? [x, y] : [Math.floor(x), Math.floor(y)];
+  }
+
+  // The program's output: a run of frames, each printing a warning line, is cheap to take in; the
+  // page's text is rewritten at most once per animation frame.
+  function showLog() {
+    const empty = document.getElementById('log-empty');
+    const dropped = document.getElementById('log-dropped');
+    const text = document.getElementById('log');
+    const log = QuillmarkLog.create();
+    let scheduled = false;
+
+    function render() {
+      scheduled = false;
+      empty.hidden = true;
+      text.hidden = false;
+      text.textContent = log.text();
+      text.scrollTop = text.scrollHeight;
+      dropped.hidden = log.dropped() === 0;
+      dropped.textContent = log.droppedText();
+    }
+
+    return function addLine(line) {
+      log.add(line);
+      if (!scheduled) {
+        scheduled = true;
+        requestAnimationFrame(render);
+      }
+    };
+  }
+
+  const point = (k) => (scene) => `(${decimals(scene.controlPoints[2 * k], 3)}, ${decimals(scene.controlPoints[2 * k + 1], 3)})`;
+  const READOUT_TEXT = {
+    waveCount: (scene) => String(scene.waveCount),
+    waveAmplitude: (scene) => decimals(scene.waveAmplitude, 2),
+    segmentCount: (scene) => String(scene.segmentCount),
+    zoom: (scene) => decimals(scene.zoom, 2),
+    p0: point(0),
+    p1: point(1),
+    p2: point(2),
+    p3: point(3),
+    markerPoints: (scene) => scene.markerPoints.toLocaleString('en'),
+  };
+  const readoutValues = Array.from(readout.querySelectorAll('[data-field]'));
+  let firstFrame = true;
+
+  // The scene as the program holds it after a frame: the values for people, and every value in full
+  // (JSON keeps each number exact) in data-scene for anything that reads the page.
+  function showScene(scene) {
+    if (firstFrame) {
+      firstFrame = false;
+      if (!status.classList.contains('notice')) status.hidden = true;
+      performance.mark('quillmark-first-frame');
+    }
+    for (const value of readoutValues) {
+      const text = READOUT_TEXT[value.dataset.field](scene);
+      if (value.textContent !== text) value.textContent = text;
+    }
+    readout.dataset.scene = JSON.stringify(scene);
+  }
+
+  if (location.protocol === 'file:') {
+    fail('This page must be served over HTTP: browsers do not start its WebAssembly program from a file. ' +
+      'In the Quillmark folder, run ./scripts/web.sh and open the address it prints.');
+    return;
+  }
+  if (typeof WebAssembly !== 'object') {
+    fail('This browser does not run WebAssembly, which Quillmark needs.');
+    return;
+  }
+  if (typeof WebGLRenderingContext !== 'function') {
+    fail('This browser does not offer WebGL, which Quillmark draws with.');
+    return;
+  }
+
+  window.addEventListener('error', (event) => {
+    fail(stoppedBecause(event.message));
+  });
+  window.addEventListener('unhandledrejection', (event) => {
+    fail(stoppedBecause(String(event.reason)));
+  });
+
+  const addLogLine = showLog();
+  const words = QuillmarkWords.connect(document.getElementById('drawing-words'),
+    document.getElementById('drawing-news'), { decimals, clock });
+
+  QuillmarkProgram.load(canvas, {
+    print(line) {
+      addLogLine(line);
+      words.printed(line);
+    },
+    printErr(line) {
+      lastErrorLine = line;
+      console.warn(line);
+    },
+    aborted(what) {
+      const reason = lastErrorLine || String(what);
+      fail(stoppedBecause(reason.replace(/^quillmark: /, '')));
+    },
+    // Reloading cannot bring WebGL back: the browser turned it off.
+    webGlOff() {
+      fail('This browser has WebGL turned off, for this graphics driver or by a setting, and Quillmark needs ' +
+        'WebGL to draw. Open the page in another browser, or turn on hardware acceleration (or WebGL) in this ' +
+        'browser\'s settings.');
+    },
+    notLoaded() {
+      fail('The program (quillmark.js) could not be loaded. Reload the page to try again.');
+    },
+    started(program) {
+      const { facts } = program;
+      pointer = QuillmarkPointer.create(program);
+      QuillmarkMouse.connect(canvas, { pointer, buttons: facts.buttons, canvasPosition, isStopped });
+      QuillmarkTouch.connect(canvas, { program, pointer, canvasPosition, drawnScene: () => drawnScene, isStopped });
+      QuillmarkKeys.connect({ pointer, isStopped });
+      buttonsFrameDrawn = QuillmarkControls.connect(document.getElementById('panel'), { pointer, facts, clock, isStopped });
+      share = QuillmarkShare.connect(canvas, {
+        program,
+        clock,
+        releaseInput: () => pointer.releaseAll(),
+        linkOpened: () => words.linkOpened(),
+        notice: showNotice,
+        isStopped,
+      });
+    },
+    frameDrawn(scene) {
+      drawnScene = scene;
+      showScene(scene);
+      buttonsFrameDrawn(scene);
+      words.frameDrawn(scene);
+      share.frameDrawn();
+    },
+  });
+
+  // After one visit the page opens without the network too. A browser that refuses the worker
+  // still runs the page.
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('offline.js').catch(() => {});
+})();

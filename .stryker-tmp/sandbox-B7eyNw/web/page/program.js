@@ -1,0 +1,51 @@
+// @ts-nocheck
+// program.js: the program as the page sees it. Every name that crosses between the page and the
+// program's C++ is written here once, on the page's side (web/platform/page.h lists them on the
+// program's): the Module callbacks the program calls, and the functions it exports, wrapped into
+// the one `program` object the page's files are handed.
+'use strict';
+
+const QuillmarkProgram = (function () {
+  function programOf(Module, facts) {
+    const json = (name, types, values) => JSON.parse(Module.ccall(name, 'string', types, values));
+    return {
+      // The program's codes and limits (page_answers.h).
+      facts,
+      mouse: Module._quillmarkMouse,
+      motion: Module._quillmarkMotion,
+      specialKey: Module._quillmarkSpecialKey,
+      key: Module._quillmarkKey,
+      // { refusal, release: [x, y] }
+      cornerStep: (k, dx, dy) => json('quillmarkCornerStep', ['number', 'number', 'number'], [k, dx, dy]),
+      zoomStep: (direction) => json('quillmarkZoomStep', ['number'], [direction]),
+      cornerPixel: (k) => [Module._quillmarkCornerPixel(k, 0), Module._quillmarkCornerPixel(k, 1)],
+      drawingLink: () => Module.ccall('quillmarkDrawingLink', 'string', [], []),
+      readLink: (fragment) => Module.ccall('quillmarkReadLink', 'string', ['string'], [fragment]),
+      openLink: (linkRead) => Module._quillmarkOpenLink(linkRead ? 1 : 0),
+      redraw: Module._quillmarkRedraw,
+    };
+  }
+
+  // load(canvas, page) starts the program on the canvas. page has print(line) and printErr(line),
+  // the program's output; aborted(what); webGlOff(); started(program), once main has set up the
+  // scene, before the first frame; frameDrawn(scene), after every frame (page.h lists its fields);
+  // notLoaded(), when quillmark.js could not be loaded.
+  function load(canvas, page) {
+    const Module = {
+      canvas,
+      print: page.print,
+      printErr: page.printErr,
+      onAbort: page.aborted,
+      onWebGlOff: page.webGlOff,
+      onProgramStarted: (facts) => page.started(programOf(Module, facts)),
+      onFrameDrawn: page.frameDrawn,
+    };
+    window.Module = Module;
+    const script = document.createElement('script');
+    script.src = 'quillmark.js';
+    script.onerror = page.notLoaded;
+    document.body.appendChild(script);
+  }
+
+  return { load };
+})();
