@@ -45,6 +45,8 @@ TEST(DrawingWords, DescriptionSaysShapeCornersOutsideMarkersAndWarning) {
         {"p=-0.3,0,-0.1,5e-10,0.1,5e-10,0.3,0", "The curve is a straight line."},
         {"p=0,0,0.1,0.1,0.2,0.2,0.3,0.3", "The curve is a straight line."},
         {"p=-0.3,0,-0.1,7e-10,0.1,7e-10,0.3,0", "The curve is an arch."},
+        // Still at t = 0 is no cusp, and the curvature keeps its sign through its double zero there.
+        {P1_ON_P0, "The curve is an arch."},
         {"p=-0.3,0,-0.1,0.4,0.1,-0.4,0.3,0", "The curve is an S-bend, turning at t = 0.50 (0.00, 0.00)."},
         {"p=-0.3,0,0.1,0.4,-0.1,0.4,0.3,0",
          "The curve is an S-bend, turning at t = 0.21 (-0.12, 0.20) and at t = 0.79 (0.12, 0.20)."},
