@@ -26,7 +26,8 @@ const std::string MARKERS = "p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=12&a=0.3000000000
 }  // namespace
 
 // The whole description of the start-up drawing; of others, each sentence that tells them apart.
-// With amplitude 0 the wave is the curve, so its one marker point is the loop's crossing.
+// With amplitude 0 the wave is the curve, so its one marker point is the loop's crossing. The
+// marker points are those the frame draws, divided by the zoom.
 TEST(DrawingWords, DescriptionSaysShapeCornersOutsideMarkersAndWarning) {
     EXPECT_EQ(drawingDescription(startDrawing()),
               "A green cubic Bézier curve from P0 (-0.30, 0.00) to P3 (0.30, 0.00), its inner corners P1 (-0.10, 0.40) "

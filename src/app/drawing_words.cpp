@@ -1,6 +1,7 @@
 // drawing_words.cpp: the description and announcements, made from the same samples and crossings as the frame.
 #include "app/drawing_words.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -63,7 +64,7 @@ struct FrameFacts {
 FrameFacts frameFacts(const Drawing& drawing) {
     // The frame's loop, wave and polyline, as display() builds them from the scene.
     const SampleLoop loop{drawing.segmentCount, 1 / drawing.segmentCount};
-    const WaveShape wave{drawing.waveCount, drawing.waveAmplitude, std::acos(-1.0)};
+    const WaveShape wave{drawing.waveCount, drawing.waveAmplitude, std::acos(-1.0)};  // the scene's pi
     std::vector<Point2d> curvePairs;
     std::vector<Point2d> wavePairs;
     std::vector<double> directionless;
@@ -81,9 +82,9 @@ FrameFacts frameFacts(const Drawing& drawing) {
     for (double t : directionless) {
         char text[32];
         std::snprintf(text, sizeof text, "%.3f", t);
-        bool said = false;
-        for (const std::string& earlier : facts.warnedAt) said = said || earlier == text;
-        if (!said) facts.warnedAt.push_back(text);
+        if (std::find(facts.warnedAt.begin(), facts.warnedAt.end(), text) == facts.warnedAt.end()) {
+            facts.warnedAt.push_back(text);
+        }
     }
     return facts;
 }
@@ -174,12 +175,15 @@ std::string curveMove(const Drawing& before, const Drawing& after) {
     const double dx = to[0].x - from[0].x;
     const double dy = to[0].y - from[0].y;
     for (int k = 1; k < 4; ++k) {
-        if (!(std::fabs(to[k].x - from[k].x - dx) < SAME_OFFSET && std::fabs(to[k].y - from[k].y - dy) < SAME_OFFSET))
-            return "";
+        const bool sameX = std::fabs(to[k].x - from[k].x - dx) < SAME_OFFSET;
+        const bool sameY = std::fabs(to[k].y - from[k].y - dy) < SAME_OFFSET;
+        if (!(sameX && sameY)) return "";
     }
+    const std::string across = twoDecimals(std::fabs(dx));
+    const std::string upright = twoDecimals(std::fabs(dy));
     std::vector<std::string> ways;
-    if (twoDecimals(std::fabs(dx)) != "0.00") ways.push_back((dx > 0 ? "right " : "left ") + twoDecimals(std::fabs(dx)));
-    if (twoDecimals(std::fabs(dy)) != "0.00") ways.push_back((dy > 0 ? "up " : "down ") + twoDecimals(std::fabs(dy)));
+    if (across != "0.00") ways.push_back((dx > 0 ? "right " : "left ") + across);
+    if (upright != "0.00") ways.push_back((dy > 0 ? "up " : "down ") + upright);
     return ways.empty() ? "" : "curve moved " + listed(ways);
 }
 
@@ -227,6 +231,8 @@ std::string drawingChanges(const Drawing& before, const Drawing& after) {
         said.push_back(now.markerCount == 0 ? "no marker points"
                                             : counted(now.markerCount, "marker point", "marker points"));
     }
-    if (then.warnedAt != now.warnedAt) said.push_back(now.warnedAt.empty() ? "the warning stopped" : warningPhrase(now));
+    if (then.warnedAt != now.warnedAt) {
+        said.push_back(now.warnedAt.empty() ? "the warning stopped" : warningPhrase(now));
+    }
     return joined(said);
 }
