@@ -93,7 +93,7 @@ TEST(WavePoint, AmplitudeZeroAndNegative) {
 
 // Degenerate control points: a vanishing derivative warns once and gives the sentinel; a tiny
 // but non-zero one is a direction like any other, with a normal wave point (at t = 0 exactly P0)
-// and no warning. Elsewhere nothing is printed.
+// and no warning. Elsewhere nothing is printed; the quiet version prints nothing at all.
 TEST(WavePoint, VanishingDerivativeWarnsAndGivesSentinel) {
     struct Case {
         const char* name;
@@ -115,6 +115,15 @@ TEST(WavePoint, VanishingDerivativeWarnsAndGivesSentinel) {
             << c.name;
         EXPECT_EQ(w.x, c.expected.x) << c.name;
         EXPECT_EQ(w.y, c.expected.y) << c.name;
+        // The quiet version tells instead of printing, with the same point.
+        bool noDirection = false;
+        EXPECT_EQ(printedBy([&] {
+                      w = quietWavePointOnCurve(c.points, START_WAVE, c.t, bezierPoint(c.points, c.t), noDirection);
+                  }),
+                  "")
+            << c.name;
+        EXPECT_EQ(noDirection, c.shown != nullptr) << c.name;
+        EXPECT_EQ(w.x, c.expected.x) << c.name;
     }
     // With P0 = P1 the derivative vanishes only at the start.
     const ControlPoints p0IsP1{{{-0.3, 0.0}, {-0.3, 0.0}, {0.1, 0.4}, {0.3, 0.0}}};

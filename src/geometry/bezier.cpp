@@ -25,29 +25,42 @@ Point2d bezierDerivative(const ControlPoints& p, double t) {
 namespace {
 
 // The wave point at t, taking the curve point from curvePointAt() only once the derivative is
-// known not to vanish.
+// known not to vanish. Where it vanishes, noDirection is set and the point is NO_INTERSECTION.
 template <class CurvePointAt>
-Point2d waveThrough(const ControlPoints& p, const WaveShape& wave, double t, CurvePointAt curvePointAt) {
+Point2d waveThrough(const ControlPoints& p, const WaveShape& wave, double t, CurvePointAt curvePointAt,
+                    bool& noDirection) {
     const Point2d d = bezierDerivative(p, t);
     const double length = std::sqrt(d.y * d.y + d.x * d.x);
-    // No direction, no normal: report it and hand back a point far outside the window.
-    // A NaN length is not 0 and goes on through the formula.
-    if (length == 0) {
-        std::printf("warning : t = %.3f, derivative vector is (0,0)\n", t);
-        return NO_INTERSECTION;
-    }
+    // No direction, no normal: a point far outside the window. A NaN length is not 0 and goes on
+    // through the formula.
+    noDirection = length == 0;
+    if (noDirection) return NO_INTERSECTION;
     const Point2d normal{-(d.y / length), d.x / length};
     const Point2d b = curvePointAt();
     const double s = std::sin(wave.pi * wave.count * t);
     return {normal.x * s * wave.amplitude + b.x, normal.y * s * wave.amplitude + b.y};
 }
 
+Point2d reported(const Point2d& wave, bool noDirection, double t) {
+    if (noDirection) std::printf("warning : t = %.3f, derivative vector is (0,0)\n", t);
+    return wave;
+}
+
 }  // namespace
 
 Point2d wavePoint(const ControlPoints& p, const WaveShape& wave, double t) {
-    return waveThrough(p, wave, t, [&] { return bezierPoint(p, t); });
+    bool noDirection = false;
+    const Point2d w = waveThrough(p, wave, t, [&] { return bezierPoint(p, t); }, noDirection);
+    return reported(w, noDirection, t);
 }
 
 Point2d wavePointOnCurve(const ControlPoints& p, const WaveShape& wave, double t, const Point2d& curvePoint) {
-    return waveThrough(p, wave, t, [&] { return curvePoint; });
+    bool noDirection = false;
+    const Point2d w = quietWavePointOnCurve(p, wave, t, curvePoint, noDirection);
+    return reported(w, noDirection, t);
+}
+
+Point2d quietWavePointOnCurve(const ControlPoints& p, const WaveShape& wave, double t, const Point2d& curvePoint,
+                              bool& noDirection) {
+    return waveThrough(p, wave, t, [&] { return curvePoint; }, noDirection);
 }

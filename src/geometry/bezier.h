@@ -28,3 +28,8 @@ Point2d wavePoint(const ControlPoints& p, const WaveShape& wave, double t);
 // wavePoint(p, wave, t) for a caller that already holds curvePoint = bezierPoint(p, t): the same
 // point to the bit and the same warning line, without evaluating the curve again.
 Point2d wavePointOnCurve(const ControlPoints& p, const WaveShape& wave, double t, const Point2d& curvePoint);
+
+// wavePointOnCurve without the warning line: noDirection tells whether the derivative's length is 0
+// there (a derivative whose squares underflow included), where wavePointOnCurve would print it.
+Point2d quietWavePointOnCurve(const ControlPoints& p, const WaveShape& wave, double t, const Point2d& curvePoint,
+                              bool& noDirection);

@@ -45,8 +45,12 @@ void sampleBezierCurve(const ControlPoints& p, const SampleLoop& loop, std::vect
     }
 }
 
-void sampleWaveCurve(const ControlPoints& p, const WaveShape& wave, const SampleLoop& loop,
-                     const std::vector<Point2d>& curvePairs, std::vector<Point2d>& pairs) {
+namespace {
+
+// The wave pass's loop, with wavePointAt(t, curvePoint) giving each wave point.
+template <class WavePointAt>
+void sampleWave(const SampleLoop& loop, const std::vector<Point2d>& curvePairs, std::vector<Point2d>& pairs,
+                WavePointAt wavePointAt) {
     const std::size_t count = sampleCount(loop);
     pairs.resize(2 * count);
     for (std::size_t k = 1; k <= count; ++k) {
@@ -55,7 +59,32 @@ void sampleWaveCurve(const ControlPoints& p, const WaveShape& wave, const Sample
         // A previous (100, 100) is computed again: it may stand for a vanished derivative,
         // whose warning line has to be printed for u as well.
         const bool reuse = k > 1 && sameBits(u, sampleEnd(loop, k - 1)) && !isNoIntersection(pairs[2 * k - 3]);
-        pairs[2 * k - 2] = reuse ? pairs[2 * k - 3] : wavePointOnCurve(p, wave, u, curvePairs[2 * k - 2]);
-        pairs[2 * k - 1] = wavePointOnCurve(p, wave, t, curvePairs[2 * k - 1]);
+        pairs[2 * k - 2] = reuse ? pairs[2 * k - 3] : wavePointAt(u, curvePairs[2 * k - 2]);
+        pairs[2 * k - 1] = wavePointAt(t, curvePairs[2 * k - 1]);
     }
+}
+
+}  // namespace
+
+void sampleWaveCurve(const ControlPoints& p, const WaveShape& wave, const SampleLoop& loop,
+                     const std::vector<Point2d>& curvePairs, std::vector<Point2d>& pairs) {
+    sampleWave(loop, curvePairs, pairs,
+               [&](double t, const Point2d& curvePoint) { return wavePointOnCurve(p, wave, t, curvePoint); });
+}
+
+void sampleWaveCurveQuietly(const ControlPoints& p, const WaveShape& wave, const SampleLoop& loop,
+                            const std::vector<Point2d>& curvePairs, std::vector<Point2d>& pairs,
+                            std::vector<double>& directionless) {
+    sampleWave(loop, curvePairs, pairs, [&](double t, const Point2d& curvePoint) {
+        bool noDirection = false;
+        const Point2d w = quietWavePointOnCurve(p, wave, t, curvePoint, noDirection);
+        if (noDirection) directionless.push_back(t);
+        return w;
+    });
+}
+
+void wavePolylineOf(const std::vector<Point2d>& wavePairs, std::vector<Point2d>& polyline) {
+    polyline.clear();
+    for (std::size_t k = 0; k < wavePairs.size(); k += 2) polyline.push_back(wavePairs[k]);
+    if (!wavePairs.empty()) polyline.push_back(wavePairs.back());
 }

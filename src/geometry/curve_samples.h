@@ -21,3 +21,13 @@ void sampleBezierCurve(const ControlPoints& p, const SampleLoop& loop, std::vect
 // sampleBezierCurve gave for the same control points and loop.
 void sampleWaveCurve(const ControlPoints& p, const WaveShape& wave, const SampleLoop& loop,
                      const std::vector<Point2d>& curvePairs, std::vector<Point2d>& pairs);
+
+// sampleWaveCurve without the warning lines: the parameter each line would name is appended to
+// directionless instead, in the same order.
+void sampleWaveCurveQuietly(const ControlPoints& p, const WaveShape& wave, const SampleLoop& loop,
+                            const std::vector<Point2d>& curvePairs, std::vector<Point2d>& pairs,
+                            std::vector<double>& directionless);
+
+// The wave polyline the marker pass searches: the start of every sample of wavePairs (as
+// sampleWaveCurve gives them), then the end of the last. clear() keeps polyline's capacity.
+void wavePolylineOf(const std::vector<Point2d>& wavePairs, std::vector<Point2d>& polyline);

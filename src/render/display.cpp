@@ -3,7 +3,6 @@
 
 #include <GL/freeglut.h>
 
-#include <cstddef>
 #include <cstdio>
 #include <vector>
 
@@ -52,10 +51,7 @@ void drawWaveCurve() {
     glBegin(GL_LINES);
     for (const Point2d& point : waveSamples) emitVertex(point, scene.zoom);
     glEnd();
-    // The start of every sample, then the end of the last. clear() keeps the capacity.
-    scene.wavePolyline.clear();
-    for (std::size_t k = 0; k < waveSamples.size(); k += 2) scene.wavePolyline.push_back(waveSamples[k]);
-    if (!waveSamples.empty()) scene.wavePolyline.push_back(waveSamples.back());
+    wavePolylineOf(waveSamples, scene.wavePolyline);
 }
 
 }  // namespace

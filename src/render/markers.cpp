@@ -17,13 +17,12 @@ SelfCrossingScratch crossingScratch;
 }  // namespace
 
 void drawIntersectionMarkers() {
-    const std::vector<Point2d>& p = scene.wavePolyline;
     glColor3f(1, 0, 1);
     glPointSize(3);
     glBegin(GL_POINTS);
     // Every pair of non-neighbouring segments is tested, earlier segment first; only marked
     // crossings are handed over.
-    forEachMarkerPoint(p, crossingScratch,
+    forEachMarkerPoint(scene.wavePolyline, crossingScratch,
                        [](std::size_t, std::size_t, const Point2d& r) { emitVertex(r, scene.zoom); });
     glEnd();
 }
