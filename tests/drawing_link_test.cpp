@@ -49,6 +49,7 @@ TEST(DrawingLink, StartUpTextFromAnyAddress) {
                                        std::string("http://127.0.0.1:8080/"), std::string("https://example.org/#"),
                                        std::string("FILE:///site/index.html"), std::string("<http://127.0.0.1:8080/>."),
                                        "\"https://example.org/#" + START_TEXT + "\",",
+                                       std::string("P=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&N=10&A=0.1&S=100&Z=2"),
                                        std::string("#p%3D-0.3%2c0%2C-0.1,0.4,0.1,0.4,0.3,0%26n=10&a=0.1&s=100&z=2"),
                                        std::string("p%3D%2D0%2E3%2C0%2C%2D0%2E1%2C0%2E4%2C0%2E1%2C0%2E4%2C0%2E3%2C0%26n%3D1"
                                                    "0%26a%3D0%2E1%26s%3D100%26z%3D2")}) {
