@@ -131,7 +131,8 @@ std::string mendedLink(std::string_view decoded) {
 
     // A part's name is the single letter before its '='.
     for (std::size_t at = 0; at + 1 < text.size();) {
-        if (text[at] >= 'A' && text[at] <= 'Z' && text[at + 1] == '=') text[at] = static_cast<char>(text[at] - 'A' + 'a');
+        if (text[at] >= 'A' && text[at] <= 'Z' && text[at + 1] == '=')
+            text[at] = static_cast<char>(text[at] - 'A' + 'a');
         const std::size_t ampersand = text.find('&', at);
         if (ampersand == std::string::npos) break;
         at = ampersand + 1;

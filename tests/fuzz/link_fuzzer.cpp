@@ -44,14 +44,18 @@ bool sayable(const std::string& problem) {
     return characters <= 200;
 }
 
+// Unless the reading is the drawing, bit for bit, stops the run saying what was read and how.
+void expectDrawing(const DrawingReading& reading, const Drawing& drawing, const std::string& what) {
+    if (reading.ok && sameDrawing(reading.drawing, drawing)) return;
+    std::fprintf(stderr, "%s reads %s%s\n", what.c_str(), reading.ok ? "as " : "refused: ",
+                 reading.ok ? drawingText(reading.drawing).c_str() : reading.problem.c_str());
+    std::abort();
+}
+
 // The drawing's own text reads back to the drawing, bit for bit.
 void checkWrittenBack(const Drawing& drawing, const char* origin) {
     const std::string text = drawingText(drawing);
-    const DrawingReading again = readDrawing(text);
-    if (again.ok && sameDrawing(again.drawing, drawing)) return;
-    std::fprintf(stderr, "%s drawing written as '%s' reads back %s%s\n", origin, text.c_str(),
-                 again.ok ? "as another drawing" : "refused: ", again.problem.c_str());
-    std::abort();
+    expectDrawing(readDrawing(text), drawing, std::string(origin) + " drawing written as '" + text + "'");
 }
 
 double finiteOr(double value, double fallback) {
@@ -102,12 +106,7 @@ void checkMendsKeepMeaning(std::string_view text, const DrawingReading& reading)
     if (!reading.ok || text.find('%') != std::string_view::npos) return;
     const std::size_t fragment = text.find('#') == std::string_view::npos ? 0 : text.find('#') + 1;
     const std::string mended = std::string(text.substr(0, fragment)) + mendedLink(text.substr(fragment));
-    const DrawingReading again = readDrawing(mended);
-    if (again.ok && sameDrawing(again.drawing, reading.drawing)) return;
-    std::fprintf(stderr, "'%.*s' reads as %s, mended as '%s' %s%s\n", static_cast<int>(text.size()), text.data(),
-                 drawingText(reading.drawing).c_str(), mended.c_str(), again.ok ? "as " : "",
-                 again.ok ? drawingText(again.drawing).c_str() : again.problem.c_str());
-    std::abort();
+    expectDrawing(readDrawing(mended), reading.drawing, "'" + std::string(text) + "' mended as '" + mended + "'");
 }
 
 // A drawing's link passed on as people do, each slip picked by the fuzzer's next byte: quoted or
@@ -117,7 +116,7 @@ void checkPassedOn(const Drawing& drawing, const std::uint8_t* choices, std::siz
     std::size_t next = 0;
     const auto choose = [&](std::size_t options) { return next < count ? choices[next++] % options : 0; };
     static const char* const AMPERSANDS[] = {"&", " & ", "&amp;", " &amp;\n ", "\t&%20"};
-    static const char* const AROUND[][2] = {{"", ""}, {"", "."}, {"(", ")"}, {"(", ")."}, {"<", ">,"},
+    static const char* const AROUND[][2] = {{"", ""}, {"", "."}, {"(", ")."}, {"<", ">,"},
                                             {"\"", "\""}, {"'", "'!"}, {"", "?)]}>;:"}};
     static const char* const BEFORE[] = {"", "#", "http://127.0.0.1:8080/#", " \t"};
     const std::string plain = drawingText(drawing);
@@ -129,17 +128,12 @@ void checkPassedOn(const Drawing& drawing, const std::uint8_t* choices, std::siz
         if (plain[k] == '&') {
             text += AMPERSANDS[choose(std::size(AMPERSANDS))];
         } else {
-            const bool capital = plain[k + 1] == '=' && choose(2);
-            text += capital ? static_cast<char>(plain[k] - 'a' + 'A') : plain[k];
+            text += plain[k + 1] == '=' && choose(2) ? static_cast<char>(plain[k] - 'a' + 'A') : plain[k];
         }
     }
     const auto& around = AROUND[choose(std::size(AROUND))];
     text = BEFORE[choose(std::size(BEFORE))] + (around[0] + text) + around[1] + " \r\n";
-    const DrawingReading reading = readDrawing(text);
-    if (reading.ok && sameDrawing(reading.drawing, drawing)) return;
-    std::fprintf(stderr, "'%s' passed on as '%s' reads %s%s\n", drawingText(drawing).c_str(), text.c_str(),
-                 reading.ok ? "as " : "refused: ", reading.ok ? drawingText(reading.drawing).c_str() : reading.problem.c_str());
-    std::abort();
+    expectDrawing(readDrawing(text), drawing, "'" + plain + "' passed on as '" + text + "'");
 }
 
 }  // namespace
