@@ -41,12 +41,15 @@ double anyFinite(std::mt19937_64& random) {
 TEST(DrawingLink, StartUpTextFromAnyAddress) {
     EXPECT_EQ(drawingText(startDrawing()), START_TEXT);
     // The start-up drawing's own addresses have no fragment or an empty one; commas, equals signs and
-    // ampersands, or the whole fragment, percent-encoded by a mail program read as themselves.
+    // ampersands, or the whole fragment, percent-encoded by a mail program read as themselves, and so
+    // do addresses quoted in a sentence.
     for (const std::string& address : {"#" + START_TEXT, "https://example.org/quillmark/#" + START_TEXT,
                                        std::string("z=2&s=100&a=0.1&n=10&p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0"),
                                        withPart('z', "+.2e+1"), std::string(), std::string("#"),
                                        std::string("http://127.0.0.1:8080/"), std::string("https://example.org/#"),
-                                       std::string("FILE:///site/index.html"),
+                                       std::string("FILE:///site/index.html"), std::string("<http://127.0.0.1:8080/>."),
+                                       "\"https://example.org/#" + START_TEXT + "\",",
+                                       std::string("P=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&N=10&A=0.1&S=100&Z=2"),
                                        std::string("#p%3D-0.3%2c0%2C-0.1,0.4,0.1,0.4,0.3,0%26n=10&a=0.1&s=100&z=2"),
                                        std::string("p%3D%2D0%2E3%2C0%2C%2D0%2E1%2C0%2E4%2C0%2E1%2C0%2E4%2C0%2E3%2C0%26n%3D1"
                                                    "0%26a%3D0%2E1%26s%3D100%26z%3D2")}) {
@@ -63,11 +66,15 @@ TEST(DrawingLink, StartUpTextFromAnyAddress) {
 }
 
 // Parts a link leaves out keep their start-up values; '+' is a sign, and the text is decoded once only.
-TEST(DrawingLink, PartialLinksKeepTheStartUpValues) {
+// A link passed on in a sentence, a mail or a page's source reads as the link itself: each mend.
+TEST(DrawingLink, PartialAndPassedOnLinksKeepTheStartUpValues) {
     Drawing expected = startDrawing();
     expected.waveCount = 12;
     expected.waveAmplitude = 0.3;
-    for (const char* address : {"#n=12&a=0.3", "https://example.org/#a=%2B0.3&n%3D12", "a=+.3&n=12"}) {
+    for (const char* address : {"#n=12&a=0.3", "https://example.org/#a=%2B0.3&n%3D12", "a=+.3&n=12",
+                                "n=12&a=0.3.", "(https://example.org/#n=12&a=0.3),", "<n=12&a=0.3>", "'n=12&a=0.3'!",
+                                "#\"n=12&a=0.3.\"", " \t#n=12&a=0.3 \r\n", "#n=1 \r\n  2&a=0.\n3",
+                                "n=12 &amp; a=0.3", "n=12\t&\ta=0.3", "N=12&A=0.3", "n=12%20%26%20a=0.3%2E"}) {
         const DrawingReading reading = readDrawing(address);
         EXPECT_TRUE(reading.ok && sameDrawing(reading.drawing, expected)) << address << ": " << reading.problem;
     }
@@ -122,7 +129,14 @@ TEST(DrawingLink, BadAddressesAreRefusedInWords) {
         {"n=%G1", "'%G1' is not a character written as % and two hexadecimal digits"},
         {"n=1%", "'%' is not a character written as %"},
         {"#n=%4", "'%4' is not a character written as %"},
-        {"n=%2012", "not ' 12'"},
+        // Still refused after the mends, and named as given: space inside a number, what the mends
+        // leave empty, an opening bracket with no partner, "&amp;" read once.
+        {"n=%2012%20", "not ' 12 '"},
+        {"n=1 2", "not '1 2'"},
+        {" . ", "' . ' is not a part"},
+        {"[n=12]", "'[n=12]' is not a part"},
+        {"(n=13).", "'(n=13).' is not a part"},
+        {"n=12&amp;amp;a=0.3", "'amp;amp;a=0.3' is not a part"},
         {"n%253D12", "'n%3D12' is not a part"},
         {"n=%EF%BC%91%ef%bc%92", "not '" + fullWidthOne + "\xef\xbc\x92'"},
         {"n=" + times(45, "%EF%BC%91"), "not '" + times(40, fullWidthOne) + "...'"},

@@ -173,6 +173,53 @@ DrawingReading refusal(std::string problem) {
     return reading;
 }
 
+// The parts of a decoded fragment ("n=12&a=0.3"), each read once; parts left out keep the
+// start-up drawing's values.
+DrawingReading readFragment(std::string_view text) {
+    DrawingReading reading;
+    reading.drawing = startDrawing();
+    std::string_view rest = text;
+    std::array<bool, PARTS.size()> seen{};
+    std::string problem;
+    while (true) {
+        const std::size_t ampersand = rest.find('&');
+        const std::string_view piece = rest.substr(0, ampersand);
+        if (piece.empty()) return refusal("the drawing has an empty part (two '&' together, or one at an end)");
+        const std::size_t equals = piece.find('=');
+        const std::string_view letter = piece.substr(0, equals);
+        std::size_t index = 0;
+        while (index < PARTS.size() && !(letter.size() == 1 && letter[0] == PARTS[index].letter)) ++index;
+        if (equals == std::string_view::npos || index == PARTS.size()) {
+            return refusal(quoted(piece) + " is not a part of a drawing, which has p=, n=, a=, s= and z=");
+        }
+        if (seen[index]) return refusal(partLabel(PARTS[index]) + " is given twice");
+        seen[index] = true;
+        if (!readPart(PARTS[index].letter, piece.substr(equals + 1), reading.drawing, problem)) return refusal(problem);
+        if (ampersand == std::string_view::npos) break;
+        rest.remove_prefix(ampersand + 1);
+    }
+    reading.ok = true;
+    return reading;
+}
+
+// Reads the address with its fragment decoded once, and with the slips of passing it on mended
+// when `mend`. A text that the mends leave empty names no drawing.
+DrawingReading readAddress(std::string_view address, bool mend) {
+    const DrawingReading startUp{true, startDrawing(), {}};
+    const std::size_t hash = address.find('#');
+    // The start-up drawing's own address has no fragment.
+    if (hash == std::string_view::npos && startsWithScheme(address)) return startUp;
+    std::string text, problem;
+    if (!decodePercents(hash == std::string_view::npos ? address : address.substr(hash + 1), text, problem))
+        return refusal(problem);
+    if (mend) {
+        text = mendedLink(text);
+        if (hash == std::string_view::npos && startsWithScheme(text)) return startUp;
+        if (text.empty()) return refusal("no drawing is named");
+    }
+    return text.empty() ? startUp : readFragment(text);
+}
+
 }  // namespace
 
 Drawing startDrawing() {
@@ -215,36 +262,9 @@ DrawingReading readDrawing(std::string_view address) {
         return refusal("the address is " + std::to_string(address.size()) + " characters long, more than the " +
                        std::to_string(MAX_ADDRESS_LENGTH) + " a drawing's address may have");
     }
-    DrawingReading reading;
-    reading.drawing = startDrawing();
-    reading.ok = true;
-    const std::size_t hash = address.find('#');
-    // The start-up drawing's own address has no fragment.
-    if (hash == std::string_view::npos && startsWithScheme(address)) return reading;
-    std::string text, problem;
-    if (!decodePercents(hash == std::string_view::npos ? address : address.substr(hash + 1), text, problem))
-        return refusal(problem);
-    if (text.empty()) return reading;
-
-    // Parts left out keep the start-up drawing's values.
-    std::string_view rest = text;
-    std::array<bool, PARTS.size()> seen{};
-    while (true) {
-        const std::size_t ampersand = rest.find('&');
-        const std::string_view piece = rest.substr(0, ampersand);
-        if (piece.empty()) return refusal("the drawing has an empty part (two '&' together, or one at an end)");
-        const std::size_t equals = piece.find('=');
-        const std::string_view letter = piece.substr(0, equals);
-        std::size_t index = 0;
-        while (index < PARTS.size() && !(letter.size() == 1 && letter[0] == PARTS[index].letter)) ++index;
-        if (equals == std::string_view::npos || index == PARTS.size()) {
-            return refusal(quoted(piece) + " is not a part of a drawing, which has p=, n=, a=, s= and z=");
-        }
-        if (seen[index]) return refusal(partLabel(PARTS[index]) + " is given twice");
-        seen[index] = true;
-        if (!readPart(PARTS[index].letter, piece.substr(equals + 1), reading.drawing, problem)) return refusal(problem);
-        if (ampersand == std::string_view::npos) break;
-        rest.remove_prefix(ampersand + 1);
-    }
-    return reading;
+    // Whatever reads as given keeps its meaning; a refusal names what was given, not what was mended.
+    const DrawingReading asGiven = readAddress(address, false);
+    if (asGiven.ok) return asGiven;
+    const DrawingReading mended = readAddress(address, true);
+    return mended.ok ? mended : asGiven;
 }

@@ -41,5 +41,8 @@ struct DrawingReading {
 // "http://host/"), an empty fragment and an empty text are the start-up drawing; a part left out
 // keeps the start-up value. Only a drawing the program's own controls could hold is accepted: whole
 // half-waves 1 to 12, steps 100 or 512, zoom 0.1 to 5, finite numbers; each value is kept exactly as
-// read. A refusal quotes the decoded text, control characters and bytes of no UTF-8 character as '?'.
+// read. A text refused so is read once more with the slips of passing a link on mended (mendedLink:
+// the punctuation of a sentence around it, wrapping, "&amp;", capitals), never decoded again; a text
+// still refused gets the refusal of the text as given. That refusal quotes the decoded text, control
+// characters and bytes of no UTF-8 character as '?'.
 DrawingReading readDrawing(std::string_view address);

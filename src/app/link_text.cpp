@@ -1,5 +1,5 @@
-// link_text.cpp: text as people pass links on: percent-encoding undone once, and pieces of it quoted
-// safely, as typed.
+// link_text.cpp: text as people pass links on: percent-encoding undone once, the slips of passing a link
+// on mended, and pieces of it quoted safely, as typed.
 #include "app/link_text.h"
 
 #include <cstddef>
@@ -40,6 +40,38 @@ int hexDigit(char c) {
     return -1;
 }
 
+bool isSpaceOrTab(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isLineBreak(char c) {
+    return c == '\n' || c == '\r';
+}
+
+bool isWhitespace(char c) {
+    return isSpaceOrTab(c) || isLineBreak(c) || c == '\f' || c == '\v';
+}
+
+// Removes each run of spaces and tabs next to a `mark` character, and the characters themselves
+// when `dropMarks`.
+std::string withoutSpacesAround(std::string_view text, bool (*mark)(char), bool dropMarks) {
+    std::string kept;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (mark(text[at])) {
+            while (!kept.empty() && isSpaceOrTab(kept.back())) kept.pop_back();
+            if (!dropMarks) kept += text[at];
+            while (at + 1 < text.size() && isSpaceOrTab(text[at + 1])) ++at;
+        } else {
+            kept += text[at];
+        }
+    }
+    return kept;
+}
+
+// What sentences put after a link, and the closing partners of what they put before it.
+constexpr std::string_view TRAILING_PUNCTUATION = ".,;:!?)]}>\"'";
+constexpr std::string_view OPENERS = "(<\"'", CLOSERS = ")>\"'";
+
 }  // namespace
 
 std::string quoted(std::string_view text) {
@@ -78,4 +110,32 @@ bool decodePercents(std::string_view text, std::string& decoded, std::string& pr
         at += 2;
     }
     return true;
+}
+
+std::string mendedLink(std::string_view decoded) {
+    std::string text = withoutSpacesAround(decoded, isLineBreak, true);
+    std::size_t first = 0, end = text.size();
+    while (first < end && isWhitespace(text[first])) ++first;
+    while (end > first && isWhitespace(text[end - 1])) --end;
+    std::size_t kept = end;
+    while (kept > first && TRAILING_PUNCTUATION.find(text[kept - 1]) != std::string_view::npos) --kept;
+    const std::string_view run = std::string_view(text).substr(kept, end - kept);
+    const std::size_t opener = first < kept ? OPENERS.find(text[first]) : std::string_view::npos;
+    if (opener != std::string_view::npos && run.find(CLOSERS[opener]) != std::string_view::npos) ++first;
+    text = text.substr(first, kept - first);
+
+    // Once: "&amp;amp;" is "&amp;", as a page's source would show it.
+    for (std::size_t at = text.find("&amp;"); at != std::string::npos; at = text.find("&amp;", at + 1))
+        text.erase(at + 1, 4);
+    text = withoutSpacesAround(text, [](char c) { return c == '&'; }, false);
+
+    // A part's name is the single letter before its '='.
+    for (std::size_t at = 0; at + 1 < text.size();) {
+        if (text[at] >= 'A' && text[at] <= 'Z' && text[at + 1] == '=')
+            text[at] = static_cast<char>(text[at] - 'A' + 'a');
+        const std::size_t ampersand = text.find('&', at);
+        if (ampersand == std::string::npos) break;
+        at = ampersand + 1;
+    }
+    return text;
 }

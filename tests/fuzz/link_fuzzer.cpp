@@ -1,5 +1,5 @@
-// link_fuzzer.cpp: libFuzzer target for the drawing link: any text read, plain and percent-encoded, and
-// any twelve raw doubles written.
+// link_fuzzer.cpp: libFuzzer target for the drawing link: any text read, plain, percent-encoded and
+// mended, and any twelve raw doubles written, then passed on with the slips the reader mends.
 #include <iconv.h>
 
 #include <cmath>
@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/drawing_link.h"
+#include "app/link_text.h"
 
 namespace {
 
@@ -43,14 +44,18 @@ bool sayable(const std::string& problem) {
     return characters <= 200;
 }
 
+// Unless the reading is the drawing, bit for bit, stops the run saying what was read and how.
+void expectDrawing(const DrawingReading& reading, const Drawing& drawing, const std::string& what) {
+    if (reading.ok && sameDrawing(reading.drawing, drawing)) return;
+    std::fprintf(stderr, "%s reads %s%s\n", what.c_str(), reading.ok ? "as " : "refused: ",
+                 reading.ok ? drawingText(reading.drawing).c_str() : reading.problem.c_str());
+    std::abort();
+}
+
 // The drawing's own text reads back to the drawing, bit for bit.
 void checkWrittenBack(const Drawing& drawing, const char* origin) {
     const std::string text = drawingText(drawing);
-    const DrawingReading again = readDrawing(text);
-    if (again.ok && sameDrawing(again.drawing, drawing)) return;
-    std::fprintf(stderr, "%s drawing written as '%s' reads back %s%s\n", origin, text.c_str(),
-                 again.ok ? "as another drawing" : "refused: ", again.problem.c_str());
-    std::abort();
+    expectDrawing(readDrawing(text), drawing, std::string(origin) + " drawing written as '" + text + "'");
 }
 
 double finiteOr(double value, double fallback) {
@@ -96,6 +101,41 @@ void checkEncoded(std::string_view fragment) {
     std::abort();
 }
 
+// The mends keep what reads: a text that reads, its fragment mended by hand, reads as the same drawing.
+void checkMendsKeepMeaning(std::string_view text, const DrawingReading& reading) {
+    if (!reading.ok || text.find('%') != std::string_view::npos) return;
+    const std::size_t fragment = text.find('#') == std::string_view::npos ? 0 : text.find('#') + 1;
+    const std::string mended = std::string(text.substr(0, fragment)) + mendedLink(text.substr(fragment));
+    expectDrawing(readDrawing(mended), reading.drawing, "'" + std::string(text) + "' mended as '" + mended + "'");
+}
+
+// A drawing's link passed on as people do, each slip picked by the fuzzer's next byte: quoted or
+// bracketed in a sentence, spaced out, wrapped over lines, '&' written as a page's source writes it,
+// part names in capitals. It reads as the drawing itself.
+void checkPassedOn(const Drawing& drawing, const std::uint8_t* choices, std::size_t count) {
+    std::size_t next = 0;
+    const auto choose = [&](std::size_t options) { return next < count ? choices[next++] % options : 0; };
+    static const char* const AMPERSANDS[] = {"&", " & ", "&amp;", " &amp;\n ", "\t&%20"};
+    static const char* const AROUND[][2] = {{"", ""}, {"", "."}, {"(", ")."}, {"<", ">,"},
+                                            {"\"", "\""}, {"'", "'!"}, {"", "?)]}>;:"}};
+    static const char* const BEFORE[] = {"", "#", "http://127.0.0.1:8080/#", " \t"};
+    const std::string plain = drawingText(drawing);
+    // A line break with the indent of the next line, anywhere but inside a percent-escape.
+    const std::size_t wrapAt = choose(plain.size() + 1);
+    std::string text;
+    for (std::size_t k = 0; k < plain.size(); ++k) {
+        if (k == wrapAt) text += "\r\n  ";
+        if (plain[k] == '&') {
+            text += AMPERSANDS[choose(std::size(AMPERSANDS))];
+        } else {
+            text += plain[k + 1] == '=' && choose(2) ? static_cast<char>(plain[k] - 'a' + 'A') : plain[k];
+        }
+    }
+    const auto& around = AROUND[choose(std::size(AROUND))];
+    text = BEFORE[choose(std::size(BEFORE))] + (around[0] + text) + around[1] + " \r\n";
+    expectDrawing(readDrawing(text), drawing, "'" + plain + "' passed on as '" + text + "'");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -112,6 +152,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     checkEncoded(text);
-    if (size >= 12 * sizeof(double)) checkWrittenBack(rawDrawing(data), "a raw");
+    checkMendsKeepMeaning(text, reading);
+    if (size >= 12 * sizeof(double)) {
+        const Drawing raw = rawDrawing(data);
+        checkWrittenBack(raw, "a raw");
+        checkPassedOn(raw, data + 12 * sizeof(double), size - 12 * sizeof(double));
+    }
     return 0;
 }

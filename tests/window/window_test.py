@@ -6,12 +6,14 @@ import os
 import select
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
-from quillmark_window import BLUE, GREEN, MAGENTA, WHITE, YELLOW, Session, gl_to_pixel
+from quillmark_window import BLUE, GREEN, MAGENTA, WHITE, YELLOW, Frame, Session, gl_to_pixel, run_quiet
 
 PROGRAM = None
+LAUNCHER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "launch.sh")
 ZOOM = 2.0
 # Start-up curve point B(0.25) and wave peak W(0.25), in curve units.
 CURVE_QUARTER = (-0.15, 0.225)
@@ -108,6 +110,27 @@ class CommandLine(unittest.TestCase):
         for corner in corners:
             self.assertTrue(frame.near(*drawn(corner), BLUE), f"corner {corner}")
         self.assertFalse(frame.near(*drawn((0, P1[1])), BLUE), "the start-up P1-P2 edge")
+
+
+class Launcher(unittest.TestCase):
+    # With no display, the launcher leaves a program that ends by itself its own output and exit
+    # status, and takes no screenshot; a program that runs is photographed, its start-up frame.
+    def test_exit_status_output_and_screenshot(self):
+        env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+        with tempfile.TemporaryDirectory() as folder:
+            env["QUILLMARK_SCREENSHOT"] = shot = os.path.join(folder, "shot.png")
+            for args in (["--version"], ["--open", "n=13"]):
+                with self.subTest(args=args):
+                    alone, launched = (subprocess.run([*launcher, PROGRAM, *args], env=env, capture_output=True,
+                                                      text=True, timeout=60) for launcher in ([], [LAUNCHER]))
+                    self.assertEqual((launched.returncode, launched.stdout, launched.stderr),
+                                     (alone.returncode, alone.stdout, alone.stderr))
+                    self.assertEqual(launched.returncode, 2 if "--open" in args else 0)
+                    self.assertFalse(os.path.exists(shot))
+            started = subprocess.run([LAUNCHER, PROGRAM], env=env, capture_output=True, text=True, timeout=60)
+            self.assertEqual(started.returncode, 0, started.stderr)
+            self.assertEqual(started.stdout.splitlines()[-1], f"Screenshot of the window saved to {shot}")
+            check_start_frame(self, Frame(run_quiet("convert", shot, "-depth", "8", "ppm:-")))
 
 
 def frames_after_each_key(*keys):
