@@ -120,6 +120,25 @@ test('changes are said once they settle, merged, never while held, and the same 
   frame(11);
   clock.advance(settle);
   assert.equal(shown.at(-1)[1], `${QuillmarkAnnouncer.LINK_OPENED}, it warns`);
+  // Undone or redone: what changed, after the word; the last way the drawing came wins, and what
+  // came back says nothing. Then changes are said plainly again.
+  announcer.undone();
+  frame(7);
+  clock.advance(settle);
+  assert.equal(shown.at(-1)[1], `${QuillmarkAnnouncer.UNDONE}: moved -4`);
+  announcer.linkOpened();
+  announcer.redone();
+  frame(8);
+  clock.advance(settle);
+  assert.equal(shown.at(-1)[1], `${QuillmarkAnnouncer.REDONE}: moved 1`);
+  announcer.undone();
+  frame(7);
+  announcer.redone();
+  frame(8);
+  clock.advance(settle);
+  frame(9);
+  clock.advance(settle);
+  assert.deepEqual(shown.slice(-2).map(([, text]) => text), [`${QuillmarkAnnouncer.REDONE}: moved 1`, 'moved 1']);
   const early = QuillmarkAnnouncer.create({ clock, changes: () => 'x', warningOf: () => '', show: (text) => shown.push([clock.now(), text]) });
   const count = shown.length;
   early.linkOpened();

@@ -9,7 +9,8 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { test, expect } from '@playwright/test';
 import { CHROMIUM_OPTIONS } from './chromium.mjs';
-import { canvasPixel, desktopSceneAfter, drawingOf, key, openPage, pagePoint, performMouse, PHONE, sceneOf, special } from './support.mjs';
+import { canvasPasses, canvasPixel, changedPixels, desktopSceneAfter, DOWN, drawingOf, key, LEFT, openPage, pagePoint, performMouse, PHONE, sceneOf,
+  special, UP } from './support.mjs';
 import { hangOn, serveFolder } from './serve.mjs';
 
 test('narrowed to a phone\'s width, the canvas is scaled down, square, and a drag still picks and moves P1', async ({ page }) => {
@@ -108,17 +109,21 @@ test('a bad link gives the start-up drawing and says why, bad pastes keep the dr
       return replaceState(...args);
     };
   });
-  await page.goto(`${process.env.QUILLMARK_URL}#p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=13&a=0.1&s=100&z=2`);
+  const typed = `${process.env.QUILLMARK_URL}#p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=13&a=0.1&s=100&z=2`;
+  await page.goto(typed);
   await expect(page.locator('#status')).toContainText("could not be used: the half-waves must be a whole number from 1 to 12, not '13'. Quillmark shows its start-up drawing instead.");
   expect(await sceneOf(page)).toEqual(desktopSceneAfter([]));
-  // The start-up drawing's address has no fragment.
-  await expect.poll(() => page.url()).toBe(process.env.QUILLMARK_URL);
-
-  // P1 held while a bad address is pasted: nothing changes, the drag goes on, the address names the
-  // drawing again. Then two links, the last P1 onto P0: its vanishing derivative warns at once.
-  // The last move's address falls due while the page is busy, and its write then comes before the
-  // pasted address's hashchange: it must not write over the pasted address.
+  // The address stays as typed, to be mended there, through frames that change nothing and a
+  // press that picks nothing, until the drawing changes.
   const box = await page.locator('#canvas').boundingBox();
+  await performMouse(page, box, [['mouse', 0, 0, 700, 700], ['mouse', 0, 1, 700, 700]]);
+  await page.waitForTimeout(1100);
+  expect([page.url(), await page.evaluate(() => window.addressWrites.length)]).toEqual([typed, 0]);
+
+  // P1 held while a bad address is pasted: nothing changes, the drag goes on, the address stays as
+  // pasted until the drag moves P1. Then two links, the last P1 onto P0: its vanishing derivative
+  // warns at once. The last move's address falls due while the page is busy, and its write then
+  // comes before the pasted address's hashchange: it must not write over the pasted address.
   const drag = [['mouse', 0, 0, 320, 80], ['motion', 300, 100]];
   await performMouse(page, box, drag);
   await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(drag));
@@ -126,11 +131,14 @@ test('a bad link gives the start-up drawing and says why, bad pastes keep the dr
   await expect(page.locator('#status')).toContainText("could not be used: the half-waves must be a whole number from 1 to 12, not '0'. The drawing shown is kept.");
   await page.evaluate(() => { location.hash = `p=${'0'.repeat(100_000)}`; });
   await expect(page.locator('#status')).toContainText('could not be used: the address is more than 65,536 characters long.');
-  await expect.poll(() => page.evaluate(() => location.hash)).toMatch(/^#p=-0\.3,0,/);
   expect(await sceneOf(page)).toEqual(desktopSceneAfter(drag));
+  await page.waitForTimeout(1100);
+  expect(await page.evaluate(() => location.hash.length)).toBe(100_003);
   drag.push(['motion', 290, 110]);
   await performMouse(page, box, drag.slice(-1));
   await expect.poll(() => sceneOf(page)).toEqual(desktopSceneAfter(drag));
+  await expect.poll(() => page.evaluate(() => location.hash)).toMatch(/^#p=-0\.3,0,/);
+  await expect(page.locator('#status')).toBeHidden();
   const busy = page.evaluate(() => { for (const due = performance.now() + 1100; performance.now() < due;); });
   await page.evaluate(() => {
     location.hash = 'n=2';
@@ -176,6 +184,27 @@ test('a bad link gives the start-up drawing and says why, bad pastes keep the dr
     location.reload();
   });
   await expect.poll(async () => drawingOf(await sceneOf(page) ?? before)).toEqual(drawingOf({ ...before, waveCount: 5 }));
+});
+
+test('a pasted address that could not be used stays as typed until the drawing changes; a reload shows the tab\'s drawing and keeps it too', async ({ page }) => {
+  await openPage(page);
+  await page.keyboard.press('F7');
+  const shown = drawingOf(desktopSceneAfter([special('F7')]));
+  await expect.poll(() => page.evaluate(() => location.hash)).toMatch(/&n=7&/);
+  await page.evaluate(() => { location.hash = 'n=1 2'; });
+  const refused = "could not be used: the half-waves must be a plain decimal number, not '1 2'.";
+  await expect(page.locator('#status')).toHaveText(`The address pasted ${refused} The drawing shown is kept.`);
+  await page.getByRole('button', { name: 'Save picture' }).click();
+  await page.waitForTimeout(1100);
+  expect(new URL(page.url()).hash).toBe('#n=1%202');
+  await page.reload();
+  await expect.poll(async () => drawingOf(await sceneOf(page) ?? {})).toEqual(shown);
+  await expect(page.locator('#status')).toHaveText(`The address ${refused} Quillmark shows the tab's last drawing instead.`);
+  await page.waitForTimeout(1100);
+  expect(new URL(page.url()).hash).toBe('#n=1%202');
+  await page.keyboard.press('a');
+  await expect.poll(() => page.evaluate(() => location.hash)).toMatch(/&n=7&a=0\.11/);
+  await expect(page.locator('#status')).toBeHidden();
 });
 
 test('after one visit the whole site opens with its server stopped or hanging, and a new version on the server shows at once and is kept whole', async ({ page, context }) => {
@@ -231,8 +260,8 @@ test('after one visit the whole site opens with its server stopped or hanging, a
   await server.stop();
 });
 
-test('the drawing is an image described in words that follow it, read once; each change is announced once it settles, a held button a few times at most', async ({ page }) => {
-  // What a screen reader says: the live region's text each time it changes to words.
+// What a screen reader says: the live region's text each time it changes to words.
+async function listenToNews(page) {
   await page.addInitScript(() => document.addEventListener('DOMContentLoaded', () => {
     const news = document.getElementById('drawing-news');
     window.heard = [''];
@@ -240,7 +269,11 @@ test('the drawing is an image described in words that follow it, read once; each
       if (news.textContent !== window.heard.at(-1)) window.heard.push(news.textContent);
     }).observe(news, { childList: true, characterData: true, subtree: true });
   }));
-  const heard = () => page.evaluate(() => window.heard.filter((words) => words !== ''));
+  return () => page.evaluate(() => window.heard.filter((words) => words !== ''));
+}
+
+test('the drawing is an image described in words that follow it, read once; each change is announced once it settles, a held button a few times at most', async ({ page }) => {
+  const heard = await listenToNews(page);
   const box = await openPage(page);
   const session = await page.context().newCDPSession(page);
   const image = async () => {
@@ -301,6 +334,72 @@ test('the drawing is an image described in words that follow it, read once; each
   expect((await sceneOf(page)).waveAmplitude).toBeGreaterThan(0.2);
   expect((await sceneOf(page)).markerPoints).toBeGreaterThan(1);
   expect((await heard()).length - said.length).toBeLessThanOrEqual(3);
+});
+
+test('Undo, Redo and Start again walk the changes, one step each, a drag ended first, kept through a reload, to the same pixels and said so', async ({ page }) => {
+  const heard = await listenToNews(page);
+  const box = await openPage(page);
+  const undo = () => page.keyboard.press('Control+z');
+  const redo = () => page.keyboard.press('Control+Shift+Z');
+  const button = (name) => page.getByRole('button', { name, exact: true });
+  // Each step's drawing, and its frame where one was drawn.
+  const steps = [];
+  const reached = async (drawing) => {
+    await expect.poll(async () => drawingOf(await sceneOf(page))).toEqual(drawing);
+    return { drawing, passes: await canvasPasses(page) };
+  };
+  const step = async (drawing) => steps.push(await reached(drawing ?? drawingOf(await sceneOf(page))));
+  await step(drawingOf(desktopSceneAfter([])));
+
+  // A drag undone while held ends and is undone; the pointer then moves nothing, and Redo brings it.
+  const drag = [['mouse', LEFT, DOWN, 320, 80], ['motion', 160, 80]];
+  await performMouse(page, box, drag);
+  await expect.poll(async () => (await sceneOf(page)).selectedPoint).toBe(1);
+  await undo();
+  await expect.poll(() => sceneOf(page)).toMatchObject({ ...steps[0].drawing, selectedPoint: -1 });
+  await performMouse(page, box, [['motion', 100, 100], ['mouse', LEFT, UP, 100, 100]]);
+  expect(drawingOf(await sceneOf(page))).toEqual(steps[0].drawing);
+  await redo();
+  const dragged = [...drag, ['mouse', LEFT, UP, 160, 80]];
+  await step(drawingOf(desktopSceneAfter(dragged)));
+  await expect.poll(heard).toEqual(['redone: P1 moved to (-0.30, 0.40)']);
+  // Two key taps within one frame, a button held, a link and Start again: a step each.
+  await page.evaluate(() => {
+    for (const type of ['keydown', 'keyup', 'keydown', 'keyup']) window.dispatchEvent(new KeyboardEvent(type, { key: 'a', code: 'KeyA' }));
+  });
+  await step();
+  await button('Zoom in').hover();
+  await page.mouse.down();
+  await page.waitForTimeout(700);
+  await page.mouse.up();
+  await step();
+  await page.evaluate(() => { location.hash = 'n=3'; });
+  await step(drawingOf(desktopSceneAfter([special('F3')])));
+  await button('Start again').click();
+  await step(steps[0].drawing);
+  await expect(button('Start again')).toBeDisabled();
+
+  // Back to the start, by the button and the keys, through a reload; the tap between frames has its
+  // own step, and each frame is the one drawn before, to the pixel.
+  await page.reload();
+  await expect.poll(() => sceneOf(page)).not.toBeNull();
+  const said = (await heard()).length;
+  const oneTap = drawingOf(desktopSceneAfter([...dragged, key('a')]));
+  for (const [k, go] of [[4, undo], [3, () => button('Undo').click()], [2, undo], [null, undo], [1, undo], [0, undo]]) {
+    await go();
+    const { passes } = await reached(k === null ? oneTap : steps[k].drawing);
+    if (k !== null) expect(changedPixels(passes, steps[k].passes)).toBe(0);
+  }
+  await expect(button('Undo')).toBeDisabled();
+  await expect.poll(async () => (await heard()).at(-1)).toMatch(/^undone: .*P1 moved to \(-0\.10, 0\.40\)$/);
+  await redo();
+  const { passes } = await reached(steps[1].drawing);
+  expect(changedPixels(passes, steps[1].passes)).toBe(0);
+  await expect.poll(async () => (await heard()).at(-1)).toBe('redone: P1 moved to (-0.30, 0.40)');
+  expect((await heard()).slice(said).filter((words) => !/^(undone|redone): /.test(words))).toEqual([]);
+  // A new change drops what was undone.
+  await page.keyboard.press('r');
+  await expect(button('Redo')).toBeDisabled();
 });
 
 test('axe finds no fault on a laptop, a phone or in the dark scheme, which darkens the page and leaves the drawing as drawn', async ({ browser }) => {

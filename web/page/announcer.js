@@ -1,6 +1,7 @@
 // announcer.js: when the drawing's changes are said, and what one announcement takes in: changes
 // are said once they settle, together, never while a corner or the zoom is held, and the same
-// words twice in a row are said twice. No DOM here: the clock, the words of a change and the live
+// words twice in a row are said twice; a drawing opened from a link says so, and one undone or redone
+// says that before what changed. No DOM here: the clock, the words of a change and the live
 // region are handed in.
 'use strict';
 
@@ -11,6 +12,8 @@ const QuillmarkAnnouncer = (function () {
   // a row are taken away first, and put back this much later.
   const REPEAT_GAP_MS = 100;
   const LINK_OPENED = 'drawing opened from the link';
+  const UNDONE = 'undone';
+  const REDONE = 'redone';
 
   // create({ clock, changes, warningOf, show }): clock has now(), later(callback, ms) and
   // cancel(handle); changes(before, after) gives the words for what differs between two drawings
@@ -20,7 +23,8 @@ const QuillmarkAnnouncer = (function () {
     // The drawing at the last announcement (or the first frame), and the last frame's.
     let lastSaid = null;
     let latest = null;
-    let openedByLink = false;
+    // How the drawing last came, when not by a change of its own: LINK_OPENED, UNDONE or REDONE.
+    let came = null;
     let settleTimer = null;
     let shown = '';
 
@@ -38,11 +42,19 @@ const QuillmarkAnnouncer = (function () {
     function settled() {
       settleTimer = null;
       if (latest.held) return;
-      const text = openedByLink ? [LINK_OPENED, warningOf(latest.drawing)].filter((words) => words !== '').join(', ')
+      const text = came === LINK_OPENED ? [LINK_OPENED, warningOf(latest.drawing)].filter((words) => words !== '').join(', ')
         : changes(lastSaid, latest.drawing);
-      openedByLink = false;
+      const prefix = came === UNDONE || came === REDONE ? `${came}: ` : '';
+      came = null;
       lastSaid = latest.drawing;
-      if (text !== '') say(text);
+      if (text !== '') say(prefix + text);
+    }
+
+    // The next announcement says how the drawing came; the last way it came wins.
+    function cameBy(how) {
+      if (lastSaid === null) return;
+      came = how;
+      waitToSettle();
     }
 
     function waitToSettle() {
@@ -60,15 +72,14 @@ const QuillmarkAnnouncer = (function () {
         if (changed) waitToSettle();
       },
       // A drawing opened from the address is said as that, with its warning, whatever changed.
-      linkOpened() {
-        if (lastSaid === null) return;
-        openedByLink = true;
-        waitToSettle();
-      },
+      linkOpened: () => cameBy(LINK_OPENED),
+      // A drawing undone or redone is said as what changed, after "undone: " or "redone: ".
+      undone: () => cameBy(UNDONE),
+      redone: () => cameBy(REDONE),
     };
   }
 
-  return { SETTLE_MS, REPEAT_GAP_MS, LINK_OPENED, create };
+  return { SETTLE_MS, REPEAT_GAP_MS, LINK_OPENED, UNDONE, REDONE, create };
 })();
 
 if (typeof module === 'object') module.exports = QuillmarkAnnouncer;

@@ -1,8 +1,8 @@
 // page.js: connects the page's files, loaded before it in the order of the site's list: starts the
 // program on the canvas (program.js), hands it the page's input through the one owner of its
 // pointer (pointer.js; mouse.js, touch.js, keys.js, controls.js), keeps the drawing in the address
-// (share.js), says it in words (words.js), shows the readout and the program's output, says any
-// failure in words, and registers the offline copy (offline.js).
+// (share.js), says it in words (words.js), undoes its changes (undo.js), shows the readout and the
+// program's output, says any failure in words, and registers the offline copy (offline.js).
 'use strict';
 
 (function startPage() {
@@ -21,6 +21,7 @@
   let pointer = null;
   let share = null;
   let buttonsFrameDrawn = () => {};
+  let undo = null;
   // The scene of the last frame drawn.
   let drawnScene = null;
   let lastErrorLine = '';
@@ -29,7 +30,7 @@
   function fail(message) {
     if (stopped) return;
     stopped = true;
-    for (const button of document.querySelectorAll('#panel button')) button.disabled = true;
+    for (const button of document.querySelectorAll('#panel button, #history button')) button.disabled = true;
     status.textContent = message;
     status.classList.add('failure');
     status.hidden = false;
@@ -167,7 +168,8 @@
       const { facts } = program;
       words = QuillmarkWords.connect(document.getElementById('drawing-words'), document.getElementById('drawing-news'),
         { program, clock });
-      pointer = QuillmarkPointer.create(program);
+      // Every input the pointer hands the program may settle a change for Undo.
+      pointer = QuillmarkPointer.create(QuillmarkUndo.watched(program, () => undo.inputTaken()));
       QuillmarkMouse.connect(canvas, { pointer, buttons: facts.buttons, canvasPosition, isStopped });
       QuillmarkTouch.connect(canvas, { program, pointer, canvasPosition, drawnScene: () => drawnScene, isStopped });
       QuillmarkKeys.connect({ pointer, isStopped });
@@ -180,6 +182,7 @@
         notice: showNotice,
         isStopped,
       });
+      undo = QuillmarkUndo.connect(document.getElementById('history'), { program, pointer, said: words, isStopped });
     },
     frameDrawn(scene) {
       drawnScene = scene;
@@ -187,6 +190,7 @@
       buttonsFrameDrawn(scene);
       words.frameDrawn(scene);
       share.frameDrawn();
+      undo.frameDrawn();
     },
   });
 

@@ -49,6 +49,9 @@ const QuillmarkShare = (function () {
     // pasted there, and its hashchange is still to come: it is opened then, never written over.
     let ownFragment = location.hash;
     let noticeShown = false;
+    // An address that could not be used stays as typed, with its notice, so that it can be mended
+    // there, until the drawing differs from the one shown when it was refused: that one's link.
+    let keptOver = null;
     let pictureWanted = false;
 
     function say(text) {
@@ -64,6 +67,12 @@ const QuillmarkShare = (function () {
       const fragment = location.hash;
       if (fragment !== ownFragment) return 'same';
       const link = program.drawingLink();
+      if (keptOver !== null) {
+        if (link === keptOver) return 'same';
+        keptOver = null;
+        notice('');
+        noticeShown = false;
+      }
       if (fragment === `#${link}` || (fragment === '' && link === '') || (link === '' && namesPagePart(fragment))) return 'same';
       try {
         history.replaceState(history.state, '', addressOf(link));
@@ -76,24 +85,33 @@ const QuillmarkShare = (function () {
     }
     const address = QuillmarkAddress.create({ clock, write: writeAddress });
 
+    // What the program could not use in a fragment, or '' (read then, for openLink).
+    function problemOf(fragment) {
+      return fragment.length > LONGEST_FRAGMENT
+        ? `the address is more than ${LONGEST_FRAGMENT.toLocaleString('en')} characters long`
+        : program.readLink(fragment);
+    }
+
+    function keepTyped(sentence) {
+      notice(sentence);
+      noticeShown = true;
+      keptOver = program.drawingLink();
+    }
+
     // The address the page was opened at, or one typed or pasted into its tab (pasted); a reload
     // opens the drawing the page left with (fragment) instead.
     function openAddress(pasted, fragment = location.hash) {
       ownFragment = location.hash;
+      keptOver = null;
       if (isStopped()) return;
       if (namesPagePart(fragment)) {
         address.changed();
         return;
       }
-      const problem = fragment.length > LONGEST_FRAGMENT
-        ? `the address is more than ${LONGEST_FRAGMENT.toLocaleString('en')} characters long`
-        : program.readLink(fragment);
+      const problem = problemOf(fragment);
       if (problem !== '' && pasted) {
-        // A slip of the hand throws nothing away: the drawing and a drag under way stay, and the
-        // address names the drawing again.
-        notice(`The address pasted could not be used: ${problem}. The drawing shown is kept.`);
-        noticeShown = true;
-        address.changed();
+        // A slip of the hand throws nothing away: the drawing and a drag under way stay.
+        keepTyped(`The address pasted could not be used: ${problem}. The drawing shown is kept.`);
         return;
       }
       // A drag under way ends first: a link sets the drawing that the next drag starts from.
@@ -101,16 +119,27 @@ const QuillmarkShare = (function () {
       program.openLink(problem === '');
       if (problem === '') linkOpened();
       if (problem !== '') {
-        notice(`This link's drawing could not be used: ${problem}. Quillmark shows its start-up drawing instead.`);
+        keepTyped(`This link's drawing could not be used: ${problem}. Quillmark shows its start-up drawing instead.`);
       } else if (noticeShown) {
         notice('');
+        noticeShown = false;
       }
-      noticeShown = problem !== '';
     }
 
+    // A reload shows the drawing the page left with; an address there that could not be used is
+    // still the one typed, kept as it was.
+    function reopen(left) {
+      const typed = location.hash;
+      openAddress(false, left === '' ? '' : `#${left}`);
+      if (isStopped() || namesPagePart(typed)) return;
+      const problem = problemOf(typed);
+      if (problem !== '') keepTyped(`The address could not be used: ${problem}. Quillmark shows the tab's last drawing instead.`);
+    }
+
+    // The drawing's own address, whatever was typed in the address bar.
     async function copyLink() {
       address.writeNow();
-      const link = location.href;
+      const link = new URL(addressOf(program.drawingLink()), location.href).href;
       try {
         await navigator.clipboard.writeText(link);
         addressField.hidden = true;
@@ -162,7 +191,7 @@ const QuillmarkShare = (function () {
     });
     const reloaded = performance.getEntriesByType('navigation')[0]?.type === 'reload';
     if (reloaded && left !== null) {
-      openAddress(false, left === '' ? '' : `#${left}`);
+      reopen(left);
     } else {
       openAddress(false);
     }

@@ -6,7 +6,8 @@
 const QuillmarkWords = (function () {
   // connect(description, news, { program, clock }): description is the element that describes the
   // canvas, news the live region of the announcements; program makes the words. Gives
-  // frameDrawn(scene), after every frame, and linkOpened(), when a drawing was opened from the address.
+  // frameDrawn(scene), after every frame, linkOpened(), when a drawing was opened from the address,
+  // and undone() and redone(), when one was opened by Undo or Redo.
   function connect(description, news, { program, clock }) {
     // The drawing of the last frame, by its link ('' for the start-up drawing), null before the first.
     let drawn = null;
@@ -29,6 +30,8 @@ const QuillmarkWords = (function () {
         announcer.frameDrawn(link, [link, scene.selectedPoint, scene.zoomDragActive].join(), held);
       },
       linkOpened: announcer.linkOpened,
+      undone: announcer.undone,
+      redone: announcer.redone,
     };
   }
 
