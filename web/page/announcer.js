@@ -79,7 +79,7 @@ const QuillmarkAnnouncer = (function () {
     };
   }
 
-  return { SETTLE_MS, REPEAT_GAP_MS, LINK_OPENED, UNDONE, REDONE, create };
+  return { SETTLE_MS, REPEAT_GAP_MS, LINK_OPENED, create };
 })();
 
 if (typeof module === 'object') module.exports = QuillmarkAnnouncer;

@@ -10,10 +10,10 @@ const QuillmarkHistory = (function () {
   // Undo goes back this many steps at most: the oldest are forgotten first.
   const MOST_STEPS = 100;
 
-  // What a tab kept, if it is a history: one link at least, and a place among them.
+  // What a tab kept, if it is a history: links the program reads, no more than kept, and a place
+  // among them.
   function usable(kept, readable) {
-    return Array.isArray(kept?.links) &&
-      kept.links.length >= 1 && kept.links.length <= MOST_STEPS + 1 &&
+    return Array.isArray(kept?.links) && kept.links.length <= MOST_STEPS + 1 &&
       kept.links.every((link) => typeof link === 'string' && readable(link)) &&
       Number.isInteger(kept.at) && kept.at >= 0 && kept.at < kept.links.length;
   }
@@ -25,7 +25,8 @@ const QuillmarkHistory = (function () {
   // either changes. The drawing shown when created is a step, unless it is the one kept.
   function create({ drawing, programHeld, readable, kept, keep }) {
     const restored = usable(kept, readable);
-    let links = restored ? kept.links.slice() : [drawing()];
+    // Never changed in place once handed to keep(): each change makes a new list.
+    let links = restored ? kept.links : [drawing()];
     let at = restored ? kept.at : 0;
     const presses = new Set();
 
@@ -36,7 +37,7 @@ const QuillmarkHistory = (function () {
       links = links.slice(Math.max(0, at - MOST_STEPS + 1), at + 1);
       links.push(link);
       at = links.length - 1;
-      keep({ links: links.slice(), at });
+      keep({ links, at });
     }
 
     // The drawing shown is a step now, whatever is held, unless it is the step Undo and Redo are at.
@@ -50,7 +51,7 @@ const QuillmarkHistory = (function () {
 
     function moveTo(place) {
       at = place;
-      keep({ links: links.slice(), at });
+      keep({ links, at });
       return links[at];
     }
 
