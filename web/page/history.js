@@ -1,9 +1,9 @@
 // history.js: the drawing's undo history: which changes are steps, where Undo, Redo and Start again
 // go, and what the tab keeps of it. A change is one step once it settles with no press held: a drag
 // or a pinch when let go, a key or a button when released (held down, it is still one step), a
-// drawing opened from a link; presses faster than frames are a step each. No DOM here: the drawing's
-// link and whether the program holds a press are handed in, and the presses of keys and pointers
-// are told.
+// drawing opened from a link when the next press comes; presses faster than frames are a step each.
+// No DOM here: the drawing's link and whether the program holds a press are handed in, and the
+// presses of keys and pointers are told.
 'use strict';
 
 const QuillmarkHistory = (function () {
@@ -58,8 +58,10 @@ const QuillmarkHistory = (function () {
     settle();
     return {
       // A key or a pointer went down (id names it), or up: the changes made while any was down
-      // settle when the last is let go. lost() lets go of them all, as when the page loses the focus.
+      // settle when the last is let go, and any change before the first (a link opened) settles
+      // as it comes. lost() lets go of them all, as when the page loses the focus.
       press(id) {
+        changed();
         presses.add(id);
       },
       release(id) {
@@ -69,8 +71,6 @@ const QuillmarkHistory = (function () {
         presses.clear();
         changed();
       },
-      // After any input the program took, and after every frame.
-      changed,
       // A change the page ended itself (a drag ended for a link, or for Undo): a step at once.
       settle,
       // Each ends a change under way first, as a step; then gives the link to open, or null when

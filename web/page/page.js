@@ -21,7 +21,7 @@
   let pointer = null;
   let share = null;
   let buttonsFrameDrawn = () => {};
-  let undo = null;
+  let undoFrameDrawn = () => {};
   // The scene of the last frame drawn.
   let drawnScene = null;
   let lastErrorLine = '';
@@ -168,8 +168,7 @@
       const { facts } = program;
       words = QuillmarkWords.connect(document.getElementById('drawing-words'), document.getElementById('drawing-news'),
         { program, clock });
-      // Every input the pointer hands the program may settle a change for Undo.
-      pointer = QuillmarkPointer.create(QuillmarkUndo.watched(program, () => undo.inputTaken()));
+      pointer = QuillmarkPointer.create(program);
       QuillmarkMouse.connect(canvas, { pointer, buttons: facts.buttons, canvasPosition, isStopped });
       QuillmarkTouch.connect(canvas, { program, pointer, canvasPosition, drawnScene: () => drawnScene, isStopped });
       QuillmarkKeys.connect({ pointer, isStopped });
@@ -182,7 +181,7 @@
         notice: showNotice,
         isStopped,
       });
-      undo = QuillmarkUndo.connect(document.getElementById('history'), { program, pointer, said: words, isStopped });
+      undoFrameDrawn = QuillmarkUndo.connect(document.getElementById('history'), { program, pointer, said: words, isStopped });
     },
     frameDrawn(scene) {
       drawnScene = scene;
@@ -190,7 +189,7 @@
       buttonsFrameDrawn(scene);
       words.frameDrawn(scene);
       share.frameDrawn();
-      undo.frameDrawn();
+      undoFrameDrawn();
     },
   });
 

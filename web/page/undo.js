@@ -8,8 +8,6 @@ const QuillmarkUndo = (function () {
   const KEPT_NOTE = 'quillmark-history';
   // Keys that change nothing by themselves: held, they hold back no change.
   const MODIFIERS = new Set(['Shift', 'Control', 'Alt', 'AltGraph', 'Meta', 'CapsLock']);
-  // The program's entry points for input.
-  const INPUTS = ['mouse', 'motion', 'key', 'specialKey', 'cornerStep', 'zoomStep'];
 
   // The tab's storage, where the browser allows it.
   function inSession(act) {
@@ -20,20 +18,6 @@ const QuillmarkUndo = (function () {
     }
   }
 
-  // The program, each of its input entry points followed by after(): a change the input made may
-  // have settled.
-  function watched(program, after) {
-    const wrapped = { ...program };
-    for (const name of INPUTS) {
-      wrapped[name] = (...args) => {
-        const answer = program[name](...args);
-        after();
-        return answer;
-      };
-    }
-    return wrapped;
-  }
-
   // Ctrl+Z with any layout: by the key's letter, or by its place where the layout has no Latin letters.
   function isZ(event) {
     return event.key.toLowerCase() === 'z' || (!/^[a-z]$/i.test(event.key) && event.code === 'KeyZ');
@@ -42,7 +26,7 @@ const QuillmarkUndo = (function () {
   // connect(group, { program, pointer, said, isStopped }): group holds the buttons (data-history
   // names each: undo, redo, start-again); program gives the drawing's link and opens links;
   // pointer, the owner of the program's pointer; said, the words' undone() and redone(). Gives
-  // inputTaken(), after each input the program took (from watched()), and frameDrawn().
+  // frameDrawn(), for every frame.
   function connect(group, { program, pointer, said, isStopped }) {
     const button = (name) => group.querySelector(`[data-history=${name}]`);
     const [undoButton, redoButton, startButton] = ['undo', 'redo', 'start-again'].map(button);
@@ -96,17 +80,13 @@ const QuillmarkUndo = (function () {
     window.addEventListener('blur', history.lost);
     document.addEventListener('visibilitychange', () => { if (document.hidden) history.lost(); });
 
-    return {
-      inputTaken: history.changed,
-      frameDrawn() {
-        if (isStopped()) return;
-        history.changed();
-        undoButton.disabled = !history.canUndo();
-        redoButton.disabled = !history.canRedo();
-        startButton.disabled = program.drawingLink() === '';
-      },
+    return function frameDrawn() {
+      if (isStopped()) return;
+      undoButton.disabled = !history.canUndo();
+      redoButton.disabled = !history.canRedo();
+      startButton.disabled = program.drawingLink() === '';
     };
   }
 
-  return { watched, connect };
+  return { connect };
 })();
