@@ -327,14 +327,13 @@ test('Undo, Redo and Start again walk the changes, one step each, a drag ended f
   const undo = () => page.keyboard.press('Control+z');
   const redo = () => page.keyboard.press('Control+Shift+Z');
   const button = (name) => page.getByRole('button', { name, exact: true });
-  // Each step's drawing, and its frame where one was drawn.
-  const steps = [];
+  // A drawing once its frame is drawn (one not known ahead: the frame after next), and the frame.
   const reached = async (drawing) => {
-    await expect.poll(async () => drawingOf(await sceneOf(page))).toEqual(drawing);
-    return { drawing, passes: await canvasPasses(page) };
+    if (drawing) await expect.poll(async () => drawingOf(await sceneOf(page))).toEqual(drawing);
+    else await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+    return { drawing: drawing ?? drawingOf(await sceneOf(page)), passes: await canvasPasses(page) };
   };
-  const step = async (drawing) => steps.push(await reached(drawing ?? drawingOf(await sceneOf(page))));
-  await step(drawingOf(desktopSceneAfter([])));
+  const steps = [await reached(drawingOf(desktopSceneAfter([])))];
 
   // A drag undone while held ends and is undone; the pointer then moves nothing, and Redo brings it.
   const drag = [['mouse', LEFT, DOWN, 320, 80], ['motion', 160, 80]];
@@ -346,35 +345,49 @@ test('Undo, Redo and Start again walk the changes, one step each, a drag ended f
   expect(drawingOf(await sceneOf(page))).toEqual(steps[0].drawing);
   await redo();
   const dragged = [...drag, ['mouse', LEFT, UP, 160, 80]];
-  await step(drawingOf(desktopSceneAfter(dragged)));
+  steps.push(await reached(drawingOf(desktopSceneAfter(dragged))));
   await expect.poll(heard).toEqual(['redone: P1 moved to (-0.30, 0.40)']);
-  // Two key taps within one frame, a button held, a link and Start again: a step each.
-  await page.evaluate(() => {
-    for (const type of ['keydown', 'keyup', 'keydown', 'keyup']) window.dispatchEvent(new KeyboardEvent(type, { key: 'a', code: 'KeyA' }));
-  });
-  await step();
-  await button('Zoom in').hover();
-  await page.mouse.down();
-  await page.waitForTimeout(700);
-  await page.mouse.up();
-  await step();
-  await page.evaluate(() => { location.hash = 'n=3'; });
-  await step(drawingOf(desktopSceneAfter([special('F3')])));
-  await button('Start again').click();
-  await step(steps[0].drawing);
+
+  // A step each: two key taps within one frame (the first one's drawing is never drawn), a key held,
+  // a drag and then a link opened under it, a button held, Start again.
+  const after = (...more) => drawingOf(desktopSceneAfter([...dragged, ...more]));
+  const P2 = [['mouse', LEFT, DOWN, 480, 80], ['motion', 480, 120]];
+  for (const act of [
+    () => page.evaluate(() => {
+      for (const type of ['keydown', 'keyup', 'keydown', 'keyup']) window.dispatchEvent(new KeyboardEvent(type, { key: 'a', code: 'KeyA' }));
+    }).then(() => after(key('a'), key('a'))),
+    async () => {
+      for (let k = 0; k < 3; ++k) await page.keyboard.down('s');
+      await page.keyboard.up('s');
+      return after(key('a'), key('a'), key('s'), key('s'), key('s'));
+    },
+    () => performMouse(page, box, P2).then(() => after(key('a'), key('a'), key('s'), key('s'), key('s'), ...P2)),
+    async () => {
+      await page.evaluate(() => { location.hash = 'n=3'; });
+      await page.mouse.up();
+      return drawingOf(desktopSceneAfter([special('F3')]));
+    },
+    async () => {
+      await button('Zoom in').hover();
+      await page.mouse.down();
+      await page.waitForTimeout(700);
+      await page.mouse.up();
+    },
+    () => button('Start again').click().then(() => steps[0].drawing),
+  ]) steps.push(await reached(await act()));
   await expect(button('Start again')).toBeDisabled();
 
-  // Back to the start, by the button and the keys, through a reload; the tap between frames has its
-  // own step, and each frame is the one drawn before, to the pixel. What changed is said after
-  // "undone: " (the first Undo's words are heard before the next) or "redone: ", never as a link.
+  // Back to the start, by the button and the keys, through a reload, each frame the one drawn
+  // before, to the pixel. What changed is said after "undone: " (the first Undo's words are heard
+  // before the next) or "redone: ", never as a link opened.
   await page.reload();
   await expect.poll(() => sceneOf(page)).not.toBeNull();
   const oneTap = drawingOf(desktopSceneAfter([...dragged, key('a')]));
-  for (const [k, go] of [[4, undo], [3, () => button('Undo').click()], [2, undo], [null, undo], [1, undo], [0, undo]]) {
-    await go();
+  for (const k of [6, 5, 4, 3, 2, null, 1, 0]) {
+    await (k === 5 ? button('Undo').click() : undo());
     const { passes } = await reached(k === null ? oneTap : steps[k].drawing);
     if (k !== null) expect(changedPixels(passes, steps[k].passes)).toBe(0);
-    if (k === 4) await expect.poll(heard).toEqual(['undone: 3 half-waves']);
+    if (k === 6) await expect.poll(heard).toEqual([`undone: 3 half-waves, zoom ${steps[6].drawing.zoom.toFixed(2)}`]);
   }
   await expect(button('Undo')).toBeDisabled();
   // Once the undoing is said, Redo says what it changed again.
