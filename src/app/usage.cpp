@@ -1,12 +1,7 @@
-// usage.cpp: the texts printed for --help and --version, the --open option, and the note on options nobody takes.
+// usage.cpp: the texts printed for --help and --version, and the note on options nobody takes.
 #include "app/usage.h"
 
 #include <cstdio>
-#include <cstring>
-#include <string>
-#include <string_view>
-
-#include "app/drawing_link.h"
 
 namespace {
 
@@ -45,66 +40,18 @@ void printHelp() {
 
 }  // namespace
 
-std::optional<int> answerInfoOption(int argc, char** argv) {
-    for (int k = 1; k < argc; ++k) {
-        // --open's address is no option, whatever it reads.
-        if (std::strcmp(argv[k], "--open") == 0) {
-            ++k;
-            continue;
-        }
-        const bool help = std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0;
-        const bool version = std::strcmp(argv[k], "--version") == 0;
-        if (!help && !version) continue;
-        if (help) {
-            printHelp();
-        } else {
-            std::printf("quillmark %s\n", QUILLMARK_VERSION);
-        }
-        // Text that never reached its reader (a closed pipe, a full disk) is no success.
-        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-            std::perror("quillmark: standard output");
-            return 1;
-        }
-        return 0;
+int answerInfoOption(InfoOption option) {
+    if (option == InfoOption::Help) {
+        printHelp();
+    } else {
+        std::printf("quillmark %s\n", QUILLMARK_VERSION);
     }
-    return std::nullopt;
-}
-
-std::optional<int> openLinkedDrawing(int& argc, char** argv, SceneState& state) {
-    constexpr std::string_view OPEN = "--open", OPEN_WITH_VALUE = "--open=";
-    int given = 0;
-    std::string_view address;
-    int kept = 1;
-    for (int k = 1; k < argc; ++k) {
-        const std::string_view argument = argv[k];
-        if (argument == OPEN) {
-            ++given;
-            // An option in the address's place ("--open --help") leaves the address missing.
-            if (k + 1 < argc && argv[k + 1][0] != '-') address = argv[++k];
-        } else if (argument.substr(0, OPEN_WITH_VALUE.size()) == OPEN_WITH_VALUE) {
-            ++given;
-            address = argument.substr(OPEN_WITH_VALUE.size());
-        } else {
-            argv[kept++] = argv[k];
-        }
+    // Text that never reached its reader (a closed pipe, a full disk) is no success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::perror("quillmark: standard output");
+        return 1;
     }
-    argc = kept;
-    argv[argc] = nullptr;
-    if (given == 0) return std::nullopt;
-
-    const DrawingReading reading = readDrawing(address);
-    std::string problem = reading.problem;
-    if (given > 1) {
-        problem = "given more than once; one drawing opens at a time";
-    } else if (address.empty()) {
-        // Usually an unset shell variable, not a wish for the start-up drawing.
-        problem = "needs an address after it, such as --open 'p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2'";
-    } else if (reading.ok) {
-        applyDrawing(reading.drawing, state);
-        return std::nullopt;
-    }
-    std::fprintf(stderr, "quillmark: --open: %s\n", problem.c_str());
-    return 2;
+    return 0;
 }
 
 void warnUnknownOptions(int argc, char** argv) {
