@@ -24,6 +24,7 @@ struct Reading {
     const char* refusal;               // how the refusal starts; "" for none
     std::optional<double> halfWaves;   // the opened drawing's, when one opens
     std::vector<std::string> glut;     // GLUT's arguments after argv[0]
+    bool describe = false;
 };
 
 constexpr const char* NEEDS_ADDRESS = "--open: needs an address after it, such as --open 'p=";
@@ -59,6 +60,11 @@ const Reading READINGS[] = {
     {"RefusedLink", {"--open", "n=13"}, InfoOption::None,
      "--open: the half-waves must be a whole number from 1 to 12, not '13'", std::nullopt, {}},
     {"OpenerIsNoOpen", {"--opener", "n=12"}, InfoOption::None, "", std::nullopt, {"--opener", "n=12"}},
+    // The drawing in words: --open's, refused as --open refuses it; help still comes first.
+    {"DescribeOpened", {"--describe", "--open", "n=12"}, InfoOption::None, "", 12, {}, true},
+    {"DescribeRefusedLink", {"--open=n=13", "--describe"}, InfoOption::None, "--open: the half-waves", std::nullopt, {},
+     true},
+    {"HelpBeforeDescribe", {"--describe", "--help"}, InfoOption::Help, "", std::nullopt, {}, true},
 };
 
 void PrintTo(const Reading& reading, std::ostream* out) {
@@ -87,6 +93,7 @@ TEST_P(CommandLineReading, IsAsTheTableSays) {
     const Reading& r = GetParam();
     const auto [line, glutArguments] = read(r.arguments);
     EXPECT_EQ(line.info, r.info);
+    EXPECT_EQ(line.describe, r.describe);
     EXPECT_EQ(line.refusal.substr(0, std::string(r.refusal).size()), r.refusal) << line.refusal;
     EXPECT_EQ(line.refusal.empty(), std::string(r.refusal).empty()) << line.refusal;
     ASSERT_EQ(line.drawing.has_value(), r.halfWaves.has_value());

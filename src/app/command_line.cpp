@@ -22,6 +22,8 @@ CommandLine readCommandLine(int argc, char** argv) {
         } else if (argument.substr(0, OPEN_WITH_VALUE.size()) == OPEN_WITH_VALUE) {
             ++opens;
             address = argument.substr(OPEN_WITH_VALUE.size());
+        } else if (argument == "--describe") {
+            line.describe = true;
         } else if (argument == "-h" || argument == "--help" || argument == "--version") {
             if (line.info == InfoOption::None) {
                 line.info = argument == "--version" ? InfoOption::Version : InfoOption::Help;

@@ -15,6 +15,8 @@ enum class InfoOption { None, Help, Version };
 
 struct CommandLine {
     InfoOption info = InfoOption::None;  // the first info option given
+    // --describe: the drawing in words on standard output instead of a window.
+    bool describe = false;
     // --open's drawing, read by the link reader; empty without --open or when it is refused.
     std::optional<Drawing> drawing;
     // Why the command line cannot be used, for "quillmark: REFUSAL" on standard error and exit
@@ -26,7 +28,8 @@ struct CommandLine {
 };
 
 // "--open ADDRESS" and "--open=ADDRESS" (the address taken whole, an option in its place
-// ("--open --help") leaving it missing and read as no option); -h, --help and --version anywhere else.
+// ("--open --help") leaving it missing and read as no option); -h, --help, --version and --describe
+// anywhere else.
 CommandLine readCommandLine(int argc, char** argv);
 
 // The scene the window opens with: the start-up drawing, then --open's drawing over it.

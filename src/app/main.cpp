@@ -1,5 +1,5 @@
 // main.cpp: the entry point: reads the command line, answers --help/--version, else fills the scene
-// (from --open's link if given), opens the window, runs GLUT.
+// (from --open's link if given) and describes it (--describe) or opens the window and runs GLUT.
 #include <GL/freeglut.h>
 
 #include <csignal>
@@ -17,15 +17,17 @@ int main(int argc, char** argv) {
     CommandLine line = readCommandLine(argc, argv);
     // --help and --version are answered before GLUT sees the command line: they need no display.
     if (line.info != InfoOption::None) return answerInfoOption(line.info);
-    // From here on a reader that goes away (`quillmark | head -2`) ends the output, not the program:
-    // a failed write stops the writing (endFrameOutput) instead of a signal ending the process.
-    std::signal(SIGPIPE, SIG_IGN);
     // A bad link stops here, before GLUT: the note needs no display and no window opens.
     if (!line.refusal.empty()) {
         std::fprintf(stderr, "quillmark: %s\n", line.refusal.c_str());
         return 2;
     }
     setUpScene(line, scene);
+    // The drawing in words needs no display either.
+    if (line.describe) return answerDescribe(scene);
+    // From here on a reader that goes away (`quillmark | head -2`) ends the output, not the program:
+    // a failed write stops the writing (endFrameOutput) instead of a signal ending the process.
+    std::signal(SIGPIPE, SIG_IGN);
     // GLUT takes its own options (-geometry, -display, ...) out of the command line and
     // reports by itself when there is no display to open; whatever it leaves was mistyped.
     int glutArgc = static_cast<int>(line.glutArguments.size());

@@ -3,10 +3,12 @@
 
 #include <cstdio>
 
+#include "app/drawing_words.h"
+
 namespace {
 
 constexpr const char* HELP_INTRO =
-    "Usage: quillmark [-h | --help | --version] [--open ADDRESS] [X/GLUT options]\n"
+    "Usage: quillmark [-h | --help | --version] [--describe] [--open ADDRESS] [X/GLUT options]\n"
     "\n"
     "Quillmark draws a cubic Bezier curve (green), its control polygon (blue) and a\n"
     "wave curve swinging along it (yellow) in one 800 x 800 window, with a magenta\n"
@@ -22,6 +24,9 @@ constexpr const char* HELP_INTRO =
     "                       values; percent-encoded text is read too; an address\n"
     "                       with no '#' is the start-up drawing); also\n"
     "                       --open=ADDRESS; a bad one exits with status 2\n"
+    "  --describe           print the drawing in words (the start-up drawing, or\n"
+    "                       --open's) and exit, with no window: its corners,\n"
+    "                       wave, shape, marker points and any warning\n"
     "  -geometry +X+Y       window position (an X/GLUT option); the window opens\n"
     "                       at 800 x 800 and can then be resized\n"
     "  -display NAME        the X display to open (an X/GLUT option)\n"
@@ -38,6 +43,16 @@ void printHelp() {
     std::fputs(HELP_END, stdout);
 }
 
+
+// Text that never reached its reader (a closed pipe, a full disk) is no success.
+int statusOfOutput() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::perror("quillmark: standard output");
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int answerInfoOption(InfoOption option) {
@@ -46,12 +61,12 @@ int answerInfoOption(InfoOption option) {
     } else {
         std::printf("quillmark %s\n", QUILLMARK_VERSION);
     }
-    // Text that never reached its reader (a closed pipe, a full disk) is no success.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::perror("quillmark: standard output");
-        return 1;
-    }
-    return 0;
+    return statusOfOutput();
+}
+
+int answerDescribe(const SceneState& state) {
+    std::printf("%s\n", drawingDescription(drawingOf(state)).c_str());
+    return statusOfOutput();
 }
 
 void warnUnknownOptions(int argc, char** argv) {

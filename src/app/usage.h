@@ -29,5 +29,9 @@ inline constexpr std::array<Control, 8> CONTROLS{{
 // text did not reach its reader (a closed pipe, a full disk).
 int answerInfoOption(InfoOption option);
 
+// Prints the description of the scene's drawing on standard output (--describe) and gives the exit
+// status as answerInfoOption does.
+int answerDescribe(const SceneState& state);
+
 // Notes on standard error each argument left in argv, that is, each one GLUT did not take.
 void warnUnknownOptions(int argc, char** argv);
