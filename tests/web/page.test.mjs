@@ -9,7 +9,7 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { test, expect } from '@playwright/test';
 import { CHROMIUM_OPTIONS } from './chromium.mjs';
-import { canvasPixel, desktopSceneAfter, drawingOf, key, openPage, pagePoint, performMouse, PHONE, sceneOf, special } from './support.mjs';
+import { canvasPixel, desktopSceneAfter, drawingOf, key, MARKERS_FRAGMENT, openPage, pagePoint, performMouse, PHONE, sceneOf, special } from './support.mjs';
 import { hangOn, serveFolder } from './serve.mjs';
 
 test('narrowed to a phone\'s width, the canvas is scaled down, square, and a drag still picks and moves P1', async ({ page }) => {
@@ -314,4 +314,93 @@ test('axe finds no fault on a laptop, a phone or in the dark scheme, which darke
     await context.close();
   }
   expect(drawings[1].equals(drawings[0])).toBe(true);
+});
+
+test('Listen plays the drawn wave, height as pitch, place as pan, a tick at each marker\'s step, and stops on a second press, a change of the drawing and the page hidden', async ({ page }) => {
+  // Each value the page schedules on an oscillator's frequency or a panner's pan, each stop called
+  // with no time (a stop now), and the last audio buffer made: the ticks.
+  // The audio's clock is held still, so that no sound plays out by itself while the test runs.
+  await page.addInitScript(() => {
+    const Context = AudioContext;
+    window.AudioContext = class extends Context {
+      constructor() {
+        super();
+        this.suspend();
+      }
+
+      resume() {
+        return Promise.resolve();
+      }
+    };
+    const names = new Map();
+    window.heard = { frequency: [], pan: [], stops: 0 };
+    const wrap = (prototype, method, after) => {
+      const original = prototype[method];
+      prototype[method] = function (...args) {
+        const result = original.apply(this, args);
+        after(this, args, result);
+        return result;
+      };
+    };
+    wrap(BaseAudioContext.prototype, 'createOscillator', (context, args, node) => names.set(node.frequency, 'frequency'));
+    wrap(BaseAudioContext.prototype, 'createStereoPanner', (context, args, node) => names.set(node.pan, 'pan'));
+    wrap(BaseAudioContext.prototype, 'createBuffer', (context, args, buffer) => { window.ticks = buffer; });
+    for (const method of ['setValueAtTime', 'linearRampToValueAtTime']) {
+      wrap(AudioParam.prototype, method, (param, [value, time]) => window.heard[names.get(param)]?.push([value, time]));
+    }
+    wrap(AudioScheduledSourceNode.prototype, 'stop', (node, args) => { window.heard.stops += args.length === 0; });
+  });
+  await openPage(page);
+  const listen = page.locator('#listen button');
+  const heard = () => page.evaluate(() => window.heard);
+  // The program's drawn wave, read as program.js documents it.
+  const drawnWave = () => page.evaluate(() => {
+    const heap = Module.HEAPF32;
+    const at = Module._quillmarkDrawnWave() / 4;
+    const points = Array.from(heap.subarray(at + 2, at + 2 + 2 * heap[at]));
+    const steps = Array.from(heap.subarray(at + 2 + points.length, at + 2 + points.length + 3 * heap[at + 1])).filter((v, k) => k % 3 === 2);
+    return { points, steps };
+  });
+  const clamped = (value) => Math.min(Math.max(value, -1), 1);
+
+  await listen.click();
+  await expect(listen).toHaveText('Stop listening');
+  const { points } = await drawnWave();
+  const { frequency, pan } = await heard();
+  // Two octaves up from 220 Hz across the square, in the page's own arithmetic: engines' powers differ in the last bit.
+  const pitches = await page.evaluate((ys) => ys.map((y) => 220 * 2 ** (y + 1)), points.filter((v, k) => k % 2 === 1).map(clamped));
+  expect(frequency.map(([value]) => value)).toEqual(pitches);
+  expect(pan.map(([value]) => value)).toEqual(points.filter((v, k) => k % 2 === 0).map(clamped));
+  expect(frequency.at(-1)[1] - frequency[0][1]).toBeCloseTo(4, 9);
+  await listen.press('Enter');
+  await expect(listen).toHaveText('Listen');
+
+  // The README's markers drawing: a tick starts at each marker's step, and nowhere before the first.
+  await page.evaluate((fragment) => { location.hash = fragment; }, MARKERS_FRAGMENT.slice(1));
+  await expect.poll(async () => (await sceneOf(page)).markerPoints).toBeGreaterThan(0);
+  await listen.press(' ');
+  await expect(listen).toHaveText('Stop listening');
+  const wave = await drawnWave();
+  const ticks = await page.evaluate((steps) => {
+    const samples = window.ticks.getChannelData(0);
+    const first = (step) => Math.round(step / (steps.count - 1) * 4 * window.ticks.sampleRate);
+    return [steps.list.every((step) => samples[first(step) + 1] !== 0), samples.subarray(0, first(steps.list[0])).every((v) => v === 0)];
+  }, { list: wave.steps, count: wave.points.length / 2 });
+  expect(ticks).toEqual([true, true]);
+
+  // A change of the drawing stops it; a press that moves nothing does not.
+  const box = await page.locator('#canvas').boundingBox();
+  await performMouse(page, box, [['mouse', 0, 0, 320, 80], ['mouse', 0, 1, 320, 80]]);
+  await expect.poll(async () => (await sceneOf(page)).lastMouse).toEqual([320, 80]);
+  await expect(listen).toHaveText('Stop listening');
+  await page.keyboard.press('a');
+  await expect(listen).toHaveText('Listen');
+  expect((await heard()).stops).toBe(4);
+  await listen.click();
+  await page.evaluate(() => {
+    Object.defineProperty(document, 'hidden', { configurable: true, get: () => true });
+    document.dispatchEvent(new Event('visibilitychange'));
+  });
+  await expect(listen).toHaveText('Listen');
+  expect((await heard()).stops).toBe(6);
 });
