@@ -316,14 +316,16 @@ test('axe finds no fault on a laptop, a phone or in the dark scheme, which darke
   expect(drawings[1].equals(drawings[0])).toBe(true);
 });
 
-test('Listen plays the drawn wave, height as pitch, place as pan, a tick at each marker\'s step, and stops on a second press, a change of the drawing and the page hidden', async ({ page }) => {
+test('Listen says so where audio cannot start, plays the drawn wave, height as pitch, place as pan, a tick at each marker\'s step, and stops on a second press, a change of the drawing and the page hidden', async ({ page }) => {
   // Each value the page schedules on an oscillator's frequency or a panner's pan, each stop called
   // with no time (a stop now), and the last audio buffer made: the ticks.
-  // The audio's clock is held still, so that no sound plays out by itself while the test runs.
+  // The audio's clock is held still, so that no sound plays out by itself while the test runs; with
+  // window.noAudio set, audio cannot start.
   await page.addInitScript(() => {
     const Context = AudioContext;
     window.AudioContext = class extends Context {
       constructor() {
+        if (window.noAudio) throw new DOMException('No audio device', 'NotSupportedError');
         super();
         this.suspend();
       }
@@ -363,8 +365,15 @@ test('Listen plays the drawn wave, height as pitch, place as pan, a tick at each
   });
   const clamped = (value) => Math.min(Math.max(value, -1), 1);
 
+  const said = page.locator('#listen-said');
+  await page.evaluate(() => { window.noAudio = true; });
+  await listen.click();
+  await expect(said).toHaveText(/could not start the sound/);
+  await expect(listen).toHaveText('Listen');
+  await page.evaluate(() => { window.noAudio = false; });
   await listen.click();
   await expect(listen).toHaveText('Stop listening');
+  await expect(said).toBeEmpty();
   const { points } = await drawnWave();
   const { frequency, pan } = await heard();
   // Two octaves up from 220 Hz across the square, in the page's own arithmetic: engines' powers differ in the last bit.
