@@ -231,7 +231,7 @@ test('after one visit the whole site opens with its server stopped or hanging, a
   await server.stop();
 });
 
-test('the drawing is an image described in words that follow it; each change is announced once it settles, a held button a few times at most', async ({ page }) => {
+test('the drawing is an image described in words that follow it, read once; each change is announced once it settles, a held button a few times at most', async ({ page }) => {
   // What a screen reader says: the live region's text each time it changes to words.
   await page.addInitScript(() => document.addEventListener('DOMContentLoaded', () => {
     const news = document.getElementById('drawing-news');
@@ -250,8 +250,11 @@ test('the drawing is an image described in words that follow it; each change is 
   };
   const startUp = 'Quillmark: A green cubic Bézier curve from P0 (-0.30, 0.00) to P3 (0.30, 0.00), its inner corners ' +
     'P1 (-0.10, 0.40) and P2 (0.10, 0.40), with a yellow wave curve along it: 10 half-waves, amplitude 0.10, 100 steps, ' +
-    'zoom 2.00, 0 marker points where the wave crosses itself.';
+    'zoom 2.00. The curve is an arch. No marker points where the wave crosses itself.';
   expect(await image()).toBe(startUp);
+  // Read once: as the image's description, not again as the page's text.
+  const { nodes } = await session.send('Accessibility.getFullAXTree');
+  expect(nodes.filter((node) => !node.ignored && node.name?.value.startsWith('A green cubic'))).toEqual([]);
 
   const button = (name) => page.getByRole('button', { name });
   const keys = (...names) => async () => { for (const name of names) await page.keyboard.press(name); };
@@ -269,11 +272,12 @@ test('the drawing is an image described in words that follow it; each change is 
       await page.mouse.up();
     }, '3 half-waves, amplitude 0.11, P1 moved to (-0.12, 0.39)'],
     [() => button('More half-waves').click(), '4 half-waves'],
-    [keys('ArrowLeft'), 'curve moved'],
+    [keys('ArrowLeft', 'ArrowLeft', 'ArrowUp'), 'curve moved left 0.20 and up 0.10'],
     [() => button('Zoom in').click(), 'zoom 2.10'],
     [keys('r'), 'steps 512'],
-    // The frame's warning is in the description; the same words twice are said twice.
-    [openLink('p=-0.3,0,-0.3,0,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2'), 'drawing opened from the link',
+    // The frame's warning is said and in the description; the same words twice are said twice.
+    [openLink('p=-0.3,0,-0.3,0,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2'),
+      'drawing opened from the link, the program warns: no direction at t = 0.000',
       / P1 \(-0\.30, 0\.00\) .* The program warns that the curve has no direction at t = 0\.000, as where a corner lies on top of its neighbour\.$/],
     [openLink(''), 'drawing opened from the link', startUp],
   ]) {
@@ -288,9 +292,14 @@ test('the drawing is an image described in words that follow it; each change is 
   await page.mouse.down();
   await page.waitForTimeout(1500);
   await page.mouse.up();
-  const last = async () => [(await heard()).at(-1), `amplitude ${(await sceneOf(page)).waveAmplitude.toFixed(2)}`];
+  // The wave now crosses itself, where it did not at the start-up drawing: its marker count is said too.
+  const last = async () => {
+    const scene = await sceneOf(page);
+    return [(await heard()).at(-1), `amplitude ${scene.waveAmplitude.toFixed(2)}, ${scene.markerPoints} marker points`];
+  };
   await expect.poll(async () => new Set(await last()).size).toBe(1);
   expect((await sceneOf(page)).waveAmplitude).toBeGreaterThan(0.2);
+  expect((await sceneOf(page)).markerPoints).toBeGreaterThan(1);
   expect((await heard()).length - said.length).toBeLessThanOrEqual(3);
 });
 
