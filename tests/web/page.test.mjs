@@ -228,6 +228,7 @@ test('after one visit the page opens from its kept copy and says so while the ne
   // The worker looks after the first visit's page too, with no reload.
   await expect.poll(() => page.evaluate(() => navigator.serviceWorker.controller !== null)).toBe(true);
   await expect(offline).toBeHidden();
+  await expect(page.locator('#new-version')).toBeHidden();
   await server.stop();
   await page.reload();
   await expect.poll(() => sceneOf(page)).not.toBeNull();
@@ -239,17 +240,20 @@ test('after one visit the page opens from its kept copy and says so while the ne
   server = await serveFolder(site, port);
   await expect(offline).toBeHidden();
 
-  // A new build: its page, its script and its worker's stamp. The reload still shows the kept
-  // version, all of it, while the new one is kept whole, then offered.
+  // A new build: its page, its script and its worker's stamp. Found by the browser's look for a new
+  // version (the page asks at each load), it is kept whole, then offered; a reload still shows the
+  // kept version, all of it, and offers the new one again.
   const versionOf = (tab) => tab.evaluate(() => [document.title, document.documentElement.dataset.version ?? 'kept']);
   change('index.html', '<title>Quillmark</title>', '<title>Version 2</title>');
   fs.appendFileSync(path.join(site, 'quillmark-page.js'), "\ndocument.documentElement.dataset.version = '2';\n");
   change('offline.js', /const VERSION = '[^']*'/, "const VERSION = 'test-2'");
-  await page.reload();
-  expect(await versionOf(page)).toEqual(['Quillmark', 'kept']);
+  await page.evaluate(() => navigator.serviceWorker.ready.then((registration) => registration.update()));
   await expect(page.locator('#new-version')).toBeVisible();
   await expect(page.locator('#new-version')).toContainText('A new version of Quillmark is ready');
   expect(await page.evaluate(() => caches.open('quillmark-test-2').then((cache) => cache.keys()).then((kept) => kept.length))).toBe(files.length);
+  await page.reload();
+  expect(await versionOf(page)).toEqual(['Quillmark', 'kept']);
+  await expect(page.locator('#new-version')).toBeVisible();
   // A second tab opened now has the kept version too, and keeps it after the first takes the new one.
   const older = await context.newPage();
   await older.goto(server.url);
