@@ -74,11 +74,9 @@ FrameFacts frameFacts(const Drawing& drawing) {
     wavePolylineOf(wavePairs, polyline);
 
     FrameFacts facts;
-    SelfCrossingScratch scratch;
-    forEachMarkerPoint(polyline, scratch, [&](std::size_t, std::size_t, const Point2d& r) {
-        ++facts.markerCount;
-        if (facts.firstMarkers.size() < NAMED_MARKERS) facts.firstMarkers.push_back(r);
-    });
+    const std::vector<MarkerPoint> markers = markerPoints(polyline);
+    facts.markerCount = markers.size();
+    for (std::size_t k = 0; k < markers.size() && k < NAMED_MARKERS; ++k) facts.firstMarkers.push_back(markers[k].point);
     for (double t : directionless) {
         char text[32];
         std::snprintf(text, sizeof text, "%.3f", t);

@@ -76,6 +76,7 @@ test('changes are said once they settle, merged, never while held, and the same 
   const announcer = QuillmarkAnnouncer.create({
     clock,
     changes: (before, after) => (before === after ? '' : `moved ${after - before}`),
+    warningOf: (drawing) => (drawing === 11 ? 'it warns' : ''),
     show: (text) => shown.push([clock.now(), text]),
   });
   const frame = (drawing, held = false) => announcer.frameDrawn(drawing, `${drawing} ${held}`, held);
@@ -110,15 +111,21 @@ test('changes are said once they settle, merged, never while held, and the same 
   frame(9);
   clock.advance(settle + gap);
   assert.deepEqual(shown.slice(2), [[again, ''], [again + gap, 'moved 3']]);
-  // A link opened is said as that, whatever changed; before the first frame there is nothing to say.
+  // A link opened is said as that, with its drawing's warning, whatever changed; before the first
+  // frame there is nothing to say.
   announcer.linkOpened();
   frame(10);
   clock.advance(settle);
   assert.equal(shown.at(-1)[1], QuillmarkAnnouncer.LINK_OPENED);
-  const early = QuillmarkAnnouncer.create({ clock, changes: () => 'x', show: (text) => shown.push([clock.now(), text]) });
+  announcer.linkOpened();
+  frame(11);
+  clock.advance(settle);
+  assert.equal(shown.at(-1)[1], `${QuillmarkAnnouncer.LINK_OPENED}, it warns`);
+  const early = QuillmarkAnnouncer.create({ clock, changes: () => 'x', warningOf: () => '', show: (text) => shown.push([clock.now(), text]) });
+  const count = shown.length;
   early.linkOpened();
   clock.advance(10 * settle);
-  assert.equal(shown.at(-1)[1], QuillmarkAnnouncer.LINK_OPENED);
+  assert.equal(shown.length, count);
 });
 
 test('the offline line shows when the network fails or does not answer in time, and goes once it answers', async () => {

@@ -12,10 +12,11 @@ const QuillmarkAnnouncer = (function () {
   const REPEAT_GAP_MS = 100;
   const LINK_OPENED = 'drawing opened from the link';
 
-  // create({ clock, changes, show }): clock has now(), later(callback, ms) and cancel(handle);
-  // changes(before, after) gives the words for what differs between two drawings ('' for nothing);
-  // show(text) puts text in the live region.
-  function create({ clock, changes, show }) {
+  // create({ clock, changes, warningOf, show }): clock has now(), later(callback, ms) and
+  // cancel(handle); changes(before, after) gives the words for what differs between two drawings
+  // ('' for nothing); warningOf(drawing), the words of its warning ('' for none); show(text) puts
+  // text in the live region.
+  function create({ clock, changes, warningOf, show }) {
     // The drawing at the last announcement (or the first frame), and the last frame's.
     let lastSaid = null;
     let latest = null;
@@ -37,7 +38,8 @@ const QuillmarkAnnouncer = (function () {
     function settled() {
       settleTimer = null;
       if (latest.held) return;
-      const text = openedByLink ? LINK_OPENED : changes(lastSaid, latest.drawing);
+      const text = openedByLink ? [LINK_OPENED, warningOf(latest.drawing)].filter((words) => words !== '').join(', ')
+        : changes(lastSaid, latest.drawing);
       openedByLink = false;
       lastSaid = latest.drawing;
       if (text !== '') say(text);
@@ -57,7 +59,7 @@ const QuillmarkAnnouncer = (function () {
         if (lastSaid === null) lastSaid = drawing;
         if (changed) waitToSettle();
       },
-      // A drawing opened from the address is said as that, whatever changed.
+      // A drawing opened from the address is said as that, with its warning, whatever changed.
       linkOpened() {
         if (lastSaid === null) return;
         openedByLink = true;

@@ -144,14 +144,10 @@
   });
 
   const addLogLine = showLog();
-  const words = QuillmarkWords.connect(document.getElementById('drawing-words'),
-    document.getElementById('drawing-news'), { decimals, clock });
+  let words = null;
 
   QuillmarkProgram.load(canvas, {
-    print(line) {
-      addLogLine(line);
-      words.printed(line);
-    },
+    print: addLogLine,
     printErr(line) {
       lastErrorLine = line;
       console.warn(line);
@@ -171,6 +167,8 @@
     },
     started(program) {
       const { facts } = program;
+      words = QuillmarkWords.connect(document.getElementById('drawing-words'), document.getElementById('drawing-news'),
+        { program, clock });
       startedProgram = program;
       pointer = QuillmarkPointer.create(program);
       QuillmarkMouse.connect(canvas, { pointer, buttons: facts.buttons, canvasPosition, isStopped });

@@ -19,6 +19,11 @@ const QuillmarkProgram = (function () {
       zoomStep: (direction) => json('quillmarkZoomStep', ['number'], [direction]),
       cornerPixel: (k) => [Module._quillmarkCornerPixel(k, 0), Module._quillmarkCornerPixel(k, 1)],
       drawingLink: () => Module.ccall('quillmarkDrawingLink', 'string', [], []),
+      // The drawing in words: the scene's description; what differs between two drawings, each
+      // named by its link; a drawing's warning.
+      description: () => Module.ccall('quillmarkDescription', 'string', [], []),
+      drawingChanges: (before, after) => Module.ccall('quillmarkChanges', 'string', ['string', 'string'], [before, after]),
+      drawingWarning: (link) => Module.ccall('quillmarkWarning', 'string', ['string'], [link]),
       readLink: (fragment) => Module.ccall('quillmarkReadLink', 'string', ['string'], [fragment]),
       openLink: (linkRead) => Module._quillmarkOpenLink(linkRead ? 1 : 0),
       redraw: Module._quillmarkRedraw,

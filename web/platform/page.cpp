@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/drawing_link.h"
+#include "app/drawing_words.h"
 #include "app/scene_state.h"
 #include "platform/page_answers.h"
 
@@ -73,6 +74,22 @@ EMSCRIPTEN_KEEPALIVE double quillmarkCornerPixel(int k, int axis) {
 EMSCRIPTEN_KEEPALIVE const char* quillmarkDrawingLink() {
     const Drawing drawing = drawingOf(scene);
     answer = sameDrawing(drawing, startDrawing()) ? std::string() : drawingText(drawing);
+    return answer.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* quillmarkDescription() {
+    answer = drawingDescription(drawingOf(scene));
+    return answer.c_str();
+}
+
+// The links are the program's own, which read back to their drawings exactly.
+EMSCRIPTEN_KEEPALIVE const char* quillmarkChanges(const char* before, const char* after) {
+    answer = drawingChanges(readDrawing(before).drawing, readDrawing(after).drawing);
+    return answer.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* quillmarkWarning(const char* link) {
+    answer = drawingWarning(readDrawing(link).drawing);
     return answer.c_str();
 }
 

@@ -56,6 +56,12 @@ double quillmarkCornerPixel(int k, int axis);
 // The fragment that names the scene's drawing, without '#'; empty for the start-up drawing.
 const char* quillmarkDrawingLink();
 
+// The drawing in words: the scene's description; the phrases of what differs between the drawings
+// that two links name (each as quillmarkDrawingLink gives it); the warning of a link's drawing.
+const char* quillmarkDescription();
+const char* quillmarkChanges(const char* before, const char* after);
+const char* quillmarkWarning(const char* link);
+
 // Reads the drawing a fragment names and keeps it for quillmarkOpenLink; gives what could not be
 // used, or "".
 const char* quillmarkReadLink(const char* fragment);
