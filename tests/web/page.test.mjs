@@ -10,7 +10,8 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { test, expect } from '@playwright/test';
 import { CHROMIUM_OPTIONS } from './chromium.mjs';
-import { canvasPasses, canvasPixel, changedPixels, desktopSceneAfter, drawingOf, key, openPage, pagePoint, passesOfPng, performMouse, PHONE, sceneOf, special } from './support.mjs';
+import { canvasPasses, canvasPixel, changedPixels, desktopSceneAfter, drawingOf, key, MARKERS_FRAGMENT, openPage, pagePoint, passesOfPng, performMouse, PHONE, sceneOf,
+  special } from './support.mjs';
 import { hangOn, serveFolder } from './serve.mjs';
 
 test('narrowed to a phone\'s width, the canvas is scaled down, square, and a drag still picks and moves P1', async ({ page }) => {
@@ -387,4 +388,88 @@ test('axe finds no fault on a laptop, a phone or in the dark scheme, which darke
     await context.close();
   }
   expect(drawings[1].equals(drawings[0])).toBe(true);
+});
+
+test('Listen says so where audio cannot start, plays the drawn wave, height as pitch, place as pan, a tick at each marker\'s step, and stops on a second press, a change of the drawing and the page hidden', async ({ page }) => {
+  // Recorded: each value scheduled on an oscillator's frequency or a panner's pan, the stops with no
+  // time (a stop now) and the last audio buffer made, the ticks. The audio's clock is held still, so
+  // that no sound plays out by itself; with window.noAudio set, audio cannot start.
+  await page.addInitScript(() => {
+    window.AudioContext = class extends AudioContext {
+      constructor() {
+        if (window.noAudio) throw new DOMException('No audio device', 'NotSupportedError');
+        super();
+        this.suspend();
+      }
+
+      resume() {
+        return Promise.resolve();
+      }
+    };
+    const names = new Map();
+    window.heard = { frequency: [], pan: [], stops: 0 };
+    const after = (prototype, method, record) => {
+      const original = prototype[method];
+      prototype[method] = function (...args) {
+        const result = original.apply(this, args);
+        record(this, args, result);
+        return result;
+      };
+    };
+    after(BaseAudioContext.prototype, 'createOscillator', (context, args, node) => names.set(node.frequency, 'frequency'));
+    after(BaseAudioContext.prototype, 'createStereoPanner', (context, args, node) => names.set(node.pan, 'pan'));
+    after(BaseAudioContext.prototype, 'createBuffer', (context, args, buffer) => { window.ticks = buffer; });
+    after(AudioParam.prototype, 'setValueAtTime', (param, [value, time]) => window.heard[names.get(param)]?.push([value, time]));
+    after(AudioParam.prototype, 'linearRampToValueAtTime', (param, [value, time]) => window.heard[names.get(param)]?.push([value, time]));
+    after(AudioScheduledSourceNode.prototype, 'stop', (node, args) => { window.heard.stops += args.length === 0; });
+  });
+  await openPage(page);
+  const listen = page.locator('#listen button');
+  const heard = () => page.evaluate(() => window.heard);
+  // The program's drawn wave as page.h lays it out: the points' y, x and the markers' steps.
+  const drawnWave = () => page.evaluate(() => {
+    const heap = Module.HEAPF32;
+    const at = Module._quillmarkDrawnWave() / 4;
+    const every = (from, count, stride) => Array.from({ length: count }, (_, k) => heap[from + stride * k]);
+    return { x: every(at + 2, heap[at], 2), y: every(at + 3, heap[at], 2), steps: every(at + 4 + 2 * heap[at], heap[at + 1], 3) };
+  });
+  const clamped = (value) => Math.min(Math.max(value, -1), 1);
+
+  await page.evaluate(() => { window.noAudio = true; });
+  await listen.click();
+  await expect(page.locator('#listen-said')).toHaveText(/could not start the sound/);
+  await expect(listen).toHaveText('Listen');
+  await page.evaluate(() => { window.noAudio = false; });
+  await listen.click();
+  await expect(listen).toHaveText('Stop listening');
+  await expect(page.locator('#listen-said')).toBeEmpty();
+  const { x, y } = await drawnWave();
+  const { frequency, pan } = await heard();
+  // Two octaves up from 220 Hz across the square, in the page's arithmetic: engines' powers differ in the last bit.
+  expect(frequency.map(([value]) => value)).toEqual(await page.evaluate((ys) => ys.map((v) => 220 * 2 ** (v + 1)), y.map(clamped)));
+  expect(pan.map(([value]) => value)).toEqual(x.map(clamped));
+  expect(frequency.at(-1)[1] - frequency[0][1]).toBeCloseTo(4, 9);
+  await listen.press('Enter');
+  await expect(listen).toHaveText('Listen');
+
+  // The README's markers drawing: a tick starts at each marker's step, and none before the first.
+  await page.evaluate((fragment) => { location.hash = fragment; }, MARKERS_FRAGMENT.slice(1));
+  await expect.poll(async () => (await sceneOf(page)).markerPoints).toBeGreaterThan(0);
+  await listen.press(' ');
+  await expect(listen).toHaveText('Stop listening');
+  expect(await page.evaluate(({ steps, count }) => {
+    const samples = window.ticks.getChannelData(0);
+    const first = (step) => Math.round(step / (count - 1) * 4 * window.ticks.sampleRate);
+    return [steps.every((step) => samples[first(step) + 1] !== 0), samples.subarray(0, first(steps[0])).every((v) => v === 0)];
+  }, await drawnWave().then((wave) => ({ steps: wave.steps, count: wave.x.length })))).toEqual([true, true]);
+
+  await page.keyboard.press('a');
+  await expect(listen).toHaveText('Listen');
+  await listen.click();
+  await page.evaluate(() => {
+    Object.defineProperty(document, 'hidden', { configurable: true, get: () => true });
+    document.dispatchEvent(new Event('visibilitychange'));
+  });
+  await expect(listen).toHaveText('Listen');
+  expect((await heard()).stops).toBe(6);
 });

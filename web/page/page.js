@@ -1,8 +1,9 @@
 // page.js: connects the page's files, loaded before it in the order of the site's list: starts the
 // program on the canvas (program.js), hands it the page's input through the one owner of its
 // pointer (pointer.js; mouse.js, touch.js, keys.js, controls.js), keeps the drawing in the address
-// (share.js), says it in words (words.js), shows the readout and the program's output, says any
-// failure in words, connects the offline copy (kept_copy.js), full screen and printing.
+// (share.js), says it in words (words.js), plays it as sound (listen.js), shows the readout and the
+// program's output, says any failure in words, connects the offline copy (kept_copy.js), full screen
+// and printing.
 'use strict';
 
 (function startPage() {
@@ -21,6 +22,7 @@
   let pointer = null;
   let share = null;
   let buttonsFrameDrawn = () => {};
+  let listenFrameDrawn = () => {};
   // The program once it has started, for the printed page.
   let startedProgram = null;
   // The scene of the last frame drawn.
@@ -31,7 +33,7 @@
   function fail(message) {
     if (stopped) return;
     stopped = true;
-    for (const button of document.querySelectorAll('#panel button')) button.disabled = true;
+    for (const button of document.querySelectorAll('#panel button, #listen button')) button.disabled = true;
     status.textContent = message;
     status.classList.add('failure');
     status.hidden = false;
@@ -175,6 +177,8 @@
       QuillmarkTouch.connect(canvas, { program, pointer, canvasPosition, drawnScene: () => drawnScene, isStopped });
       QuillmarkKeys.connect({ pointer, isStopped });
       buttonsFrameDrawn = QuillmarkControls.connect(document.getElementById('panel'), { pointer, facts, clock, isStopped });
+      listenFrameDrawn = QuillmarkListen.connect(document.querySelector('#listen button'), document.getElementById('listen-said'),
+        { program, isStopped });
       share = QuillmarkShare.connect(canvas, {
         program,
         clock,
@@ -190,6 +194,7 @@
       buttonsFrameDrawn(scene);
       words.frameDrawn(scene);
       share.frameDrawn();
+      listenFrameDrawn(scene);
     },
   });
 

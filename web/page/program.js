@@ -27,6 +27,15 @@ const QuillmarkProgram = (function () {
       readLink: (fragment) => Module.ccall('quillmarkReadLink', 'string', ['string'], [fragment]),
       openLink: (linkRead) => Module._quillmarkOpenLink(linkRead ? 1 : 0),
       redraw: Module._quillmarkRedraw,
+      // The wave the last frame drew (page_answers.h): { points: [x0, y0, ...], markers: [{ x, y, step }] }.
+      drawnWave() {
+        const heap = Module.HEAPF32;
+        const at = Module._quillmarkDrawnWave() / 4;
+        const markersAt = at + 2 + 2 * heap[at];
+        const markers = [];
+        for (let k = markersAt; markers.length < heap[at + 1]; k += 3) markers.push({ x: heap[k], y: heap[k + 1], step: heap[k + 2] });
+        return { points: heap.slice(at + 2, markersAt), markers };
+      },
       drawNow: Module._quillmarkDrawNow,
     };
   }

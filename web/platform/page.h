@@ -50,6 +50,10 @@ void quillmarkKey(int key, int x, int y);
 const char* quillmarkCornerStep(int k, int dx, int dy);
 const char* quillmarkZoomStep(int direction);
 
+// The wave the last frame drew, for the page's sound: drawnWave()'s floats (page_answers.h), from
+// the one returned on; they stay until the next call.
+const float* quillmarkDrawnWave();
+
 // Where corner k is drawn on the canvas, in pixels with the fraction kept: x for axis 0, y for 1.
 double quillmarkCornerPixel(int k, int axis);
 
