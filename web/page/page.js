@@ -2,7 +2,8 @@
 // program on the canvas (program.js), hands it the page's input through the one owner of its
 // pointer (pointer.js; mouse.js, touch.js, keys.js, controls.js), keeps the drawing in the address
 // (share.js), says it in words (words.js), plays it as sound (listen.js), shows the readout and the
-// program's output, says any failure in words, and registers the offline copy (offline.js).
+// program's output, says any failure in words, connects the offline copy (kept_copy.js), full screen
+// and printing.
 'use strict';
 
 (function startPage() {
@@ -22,6 +23,8 @@
   let share = null;
   let buttonsFrameDrawn = () => {};
   let listenFrameDrawn = () => {};
+  // The program once it has started, for the printed page.
+  let startedProgram = null;
   // The scene of the last frame drawn.
   let drawnScene = null;
   let lastErrorLine = '';
@@ -161,13 +164,14 @@
         'WebGL to draw. Open the page in another browser, or turn on hardware acceleration (or WebGL) in this ' +
         'browser\'s settings.');
     },
-    notLoaded() {
-      fail('The program (quillmark.js) could not be loaded. Reload the page to try again.');
+    notLoaded(file) {
+      fail(`The program (${file}) could not be loaded. Reload the page to try again.`);
     },
     started(program) {
       const { facts } = program;
       words = QuillmarkWords.connect(document.getElementById('drawing-words'), document.getElementById('drawing-news'),
         { program, clock });
+      startedProgram = program;
       pointer = QuillmarkPointer.create(program);
       QuillmarkMouse.connect(canvas, { pointer, buttons: facts.buttons, canvasPosition, isStopped });
       QuillmarkTouch.connect(canvas, { program, pointer, canvasPosition, drawnScene: () => drawnScene, isStopped });
@@ -194,7 +198,11 @@
     },
   });
 
-  // After one visit the page opens without the network too. A browser that refuses the worker
-  // still runs the page.
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('offline.js').catch(() => {});
+  // After one visit the page opens from the copy kept on this device, and says when that is because
+  // the network failed or hangs, and when a new version is ready.
+  QuillmarkKeptCopy.connect({ clock });
+
+  // For a class: the drawing and its controls full screen, and a printed page of the drawing.
+  QuillmarkFullScreen.connect(document.querySelector('main'), document.getElementById('full-screen'));
+  QuillmarkPrint.connect(canvas, () => startedProgram);
 })();

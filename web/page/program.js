@@ -36,15 +36,29 @@ const QuillmarkProgram = (function () {
         for (let k = markersAt; markers.length < heap[at + 1]; k += 3) markers.push({ x: heap[k], y: heap[k + 1], step: heap[k + 2] });
         return { points: heap.slice(at + 2, markersAt), markers };
       },
+      drawNow: Module._quillmarkDrawNow,
     };
   }
 
   // load(canvas, page) starts the program on the canvas. page has print(line) and printErr(line),
   // the program's output; aborted(what); webGlOff(); started(program), once main has set up the
   // scene, before the first frame; frameDrawn(scene), after every frame (page.h lists its fields);
-  // notLoaded(), when quillmark.js could not be loaded.
+  // notLoaded(file), when quillmark.js or quillmark.wasm could not be loaded.
   function load(canvas, page) {
+    // The WebAssembly is asked for at once, beside quillmark.js rather than after it, and handed to
+    // the program as it asks for it; a host that sends it with another type is read whole instead.
+    const wasm = fetch('quillmark.wasm').then((response) => {
+      if (!response.ok) throw new Error(`quillmark.wasm: HTTP ${response.status}`);
+      return response;
+    });
+    wasm.catch(() => {});
+    const instantiate = (imports) => wasm.then((response) => WebAssembly.instantiateStreaming(response.clone(), imports)
+      .catch(() => response.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, imports))));
     const Module = {
+      instantiateWasm(imports, receiveInstance) {
+        instantiate(imports).then(({ instance, module }) => receiveInstance(instance, module), () => page.notLoaded('quillmark.wasm'));
+        return {};
+      },
       canvas,
       print: page.print,
       printErr: page.printErr,
@@ -56,7 +70,7 @@ const QuillmarkProgram = (function () {
     window.Module = Module;
     const script = document.createElement('script');
     script.src = 'quillmark.js';
-    script.onerror = page.notLoaded;
+    script.onerror = () => page.notLoaded('quillmark.js');
     document.body.appendChild(script);
   }
 

@@ -76,4 +76,8 @@ void quillmarkOpenLink(int linkRead);
 // A frame of the scene as it is, for the page to read its pixels while they are there.
 void quillmarkRedraw();
 
+// A frame drawn at once, not on the next animation frame: printing starts from beforeprint, and the
+// browser lays the page out for print before any animation frame comes.
+void quillmarkDrawNow();
+
 }  // extern "C"
