@@ -119,6 +119,20 @@ test('opened from the file system, the page says it must be served over HTTP and
   await expect(status).toBeVisible();
 });
 
+test('with quillmark.wasm missing on the server, the page names the file and its HTTP status, not the loader\'s words', async ({ page }) => {
+  const site = test.info().outputPath('site');
+  fs.cpSync(process.env.QUILLMARK_SITE, site, { recursive: true });
+  fs.rmSync(path.join(site, 'quillmark.wasm'));
+  const server = await serveFolder(site);
+  try {
+    await page.goto(server.url);
+    await expect(page.locator('#status')).toHaveText(
+      'Quillmark could not be loaded: its file quillmark.wasm answered with HTTP status 404. Reload the page to try again.');
+  } finally {
+    await server.stop();
+  }
+});
+
 test('in a browser with WebGL turned off, the page says so and what helps, not to reload', async ({ playwright }) => {
   const browser = await playwright.chromium.launch({ ...CHROMIUM_OPTIONS, args: [...CHROMIUM_OPTIONS.args, '--disable-webgl'] });
   try {

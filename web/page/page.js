@@ -164,8 +164,8 @@
         'WebGL to draw. Open the page in another browser, or turn on hardware acceleration (or WebGL) in this ' +
         'browser\'s settings.');
     },
-    notLoaded(file) {
-      fail(`The program (${file}) could not be loaded. Reload the page to try again.`);
+    notLoaded(file, what) {
+      fail(`Quillmark could not be loaded: its file ${file} ${what}. Reload the page to try again.`);
     },
     started(program) {
       const { facts } = program;

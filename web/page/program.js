@@ -40,23 +40,29 @@ const QuillmarkProgram = (function () {
     };
   }
 
+  // What went wrong with a file of the program, in words: its HTTP status, or that it could not be
+  // read (no answer, or not a program).
+  const COULD_NOT_BE_READ = 'could not be read';
+  const statusOf = (response) => `answered with HTTP status ${response.status}`;
+
   // load(canvas, page) starts the program on the canvas. page has print(line) and printErr(line),
   // the program's output; aborted(what); webGlOff(); started(program), once main has set up the
   // scene, before the first frame; frameDrawn(scene), after every frame (page.h lists its fields);
-  // notLoaded(file), when quillmark.js or quillmark.wasm could not be loaded.
+  // notLoaded(file, what), when quillmark.js or quillmark.wasm could not be loaded, and why.
   function load(canvas, page) {
     // The WebAssembly is asked for at once, beside quillmark.js rather than after it, and handed to
     // the program as it asks for it; a host that sends it with another type is read whole instead.
-    const wasm = fetch('quillmark.wasm').then((response) => {
-      if (!response.ok) throw new Error(`quillmark.wasm: HTTP ${response.status}`);
-      return response;
-    });
+    const wasm = fetch('quillmark.wasm');
     wasm.catch(() => {});
-    const instantiate = (imports) => wasm.then((response) => WebAssembly.instantiateStreaming(response.clone(), imports)
-      .catch(() => response.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, imports))));
+    const instantiate = (imports) => wasm.then((response) => {
+      if (!response.ok) return Promise.reject(statusOf(response));
+      return WebAssembly.instantiateStreaming(response.clone(), imports)
+        .catch(() => response.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, imports)));
+    });
     const Module = {
       instantiateWasm(imports, receiveInstance) {
-        instantiate(imports).then(({ instance, module }) => receiveInstance(instance, module), () => page.notLoaded('quillmark.wasm'));
+        instantiate(imports).then(({ instance, module }) => receiveInstance(instance, module),
+          (why) => page.notLoaded('quillmark.wasm', typeof why === 'string' ? why : COULD_NOT_BE_READ));
         return {};
       },
       canvas,
@@ -70,7 +76,10 @@ const QuillmarkProgram = (function () {
     window.Module = Module;
     const script = document.createElement('script');
     script.src = 'quillmark.js';
-    script.onerror = () => page.notLoaded('quillmark.js');
+    // A script that fails to load says nothing of why: the file is asked for again to learn it.
+    script.onerror = () => fetch('quillmark.js', { cache: 'no-store' })
+      .then((response) => page.notLoaded('quillmark.js', response.ok ? COULD_NOT_BE_READ : statusOf(response)),
+        () => page.notLoaded('quillmark.js', COULD_NOT_BE_READ));
     document.body.appendChild(script);
   }
 
