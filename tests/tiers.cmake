@@ -32,6 +32,7 @@ find_program(QUILLMARK_DPKG_SHLIBDEPS dpkg-shlibdeps)
 find_program(QUILLMARK_CHROMIUM chromium PATHS /usr/bin NO_DEFAULT_PATH)
 find_program(QUILLMARK_FIREFOX firefox-esr PATHS /usr/bin NO_DEFAULT_PATH)
 find_program(QUILLMARK_WEBKIT_DRIVER WebKitWebDriver PATHS /usr/bin NO_DEFAULT_PATH)
+find_program(QUILLMARK_MINIBROWSER MiniBrowser PATHS /usr/lib/${CMAKE_LIBRARY_ARCHITECTURE}/webkit2gtk-4.1 NO_DEFAULT_PATH)
 set(QUILLMARK_PLAYWRIGHT_CLI ${CMAKE_CURRENT_SOURCE_DIR}/web/node_modules/@playwright/test/cli.js)
 set(QUILLMARK_SITE_PAGE ${QUILLMARK_SITE_DIR}/index.html)
 set(QUILLMARK_PYTHON_XLIB NO)
@@ -65,7 +66,8 @@ foreach(need
     "QUILLMARK_SITE_PAGE|the page built in ${QUILLMARK_SITE_DIR} (cmake --preset web && cmake --build --preset web)|gallery,web"
     "QUILLMARK_CHROMIUM|chromium|gallery,chromium"
     "QUILLMARK_FIREFOX|firefox-esr|firefox"
-    "QUILLMARK_WEBKIT_DRIVER|webkit2gtk-driver|webkit")
+    "QUILLMARK_WEBKIT_DRIVER|webkit2gtk-driver|webkit"
+    "QUILLMARK_MINIBROWSER|libwebkit2gtk-4.1-0|webkit")
   string(REPLACE "|" ";" need "${need}")
   list(GET need 0 variable)
   list(GET need 1 what)
@@ -89,6 +91,15 @@ foreach(tier IN LISTS QUILLMARK_TIERS)
     list(APPEND QUILLMARK_TIERS_LEFT_OUT ${tier})
   else()
     set(QUILLMARK_TIER_${tier} ON)
+  endif()
+endforeach()
+
+# The tools as found, for the tests' environment: the browser tests start these, not Debian's paths
+# (tests/web/*.mjs fall back to those only when run without ctest).
+set(QUILLMARK_TOOL_ENVIRONMENT "")
+foreach(tool PYTHON XVFB XDOTOOL CHROMIUM FIREFOX WEBKIT_DRIVER MINIBROWSER)
+  if(EXISTS "${QUILLMARK_${tool}}")
+    list(APPEND QUILLMARK_TOOL_ENVIRONMENT "QUILLMARK_${tool}=${QUILLMARK_${tool}}")
   endif()
 endforeach()
 

@@ -1,7 +1,7 @@
 # fill_page.cmake: writes the page from its template, with the rows of the controls table that the
-# program's list prints and the page's script tags, in the site list's order, in place of the
-# template's marker lines.
-# Usage: cmake -DNODE=node -DTABLE=controls_table.js -DSCRIPTS=a.js,b.js -DTEMPLATE=index.html -DOUTPUT=out.html
+# program's list prints and the page's script tag (the one script joined from the site list's), in
+# place of the template's marker lines.
+# Usage: cmake -DNODE=node -DTABLE=controls_table.js -DSCRIPTS=page.js -DTEMPLATE=index.html -DOUTPUT=out.html
 #        -P fill_page.cmake
 execute_process(COMMAND ${NODE} ${TABLE} OUTPUT_VARIABLE rows RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR rows STREQUAL "")

@@ -1,17 +1,14 @@
-// usage.cpp: the texts printed for --help and --version, the --open option, and the note on options nobody takes.
+// usage.cpp: the texts printed for --help and --version, and the note on options nobody takes.
 #include "app/usage.h"
 
 #include <cstdio>
-#include <cstring>
-#include <string>
-#include <string_view>
 
-#include "app/drawing_link.h"
+#include "app/drawing_words.h"
 
 namespace {
 
 constexpr const char* HELP_INTRO =
-    "Usage: quillmark [-h | --help | --version] [--open ADDRESS] [X/GLUT options]\n"
+    "Usage: quillmark [-h | --help | --version] [--describe] [--open ADDRESS] [X/GLUT options]\n"
     "\n"
     "Quillmark draws a cubic Bezier curve (green), its control polygon (blue) and a\n"
     "wave curve swinging along it (yellow) in one 800 x 800 window, with a magenta\n"
@@ -27,6 +24,9 @@ constexpr const char* HELP_INTRO =
     "                       values; percent-encoded text is read too; an address\n"
     "                       with no '#' is the start-up drawing); also\n"
     "                       --open=ADDRESS; a bad one exits with status 2\n"
+    "  --describe           print the drawing in words (the start-up drawing, or\n"
+    "                       --open's) and exit, with no window: its corners,\n"
+    "                       wave, shape, marker points and any warning\n"
     "  -geometry +X+Y       window position (an X/GLUT option); the window opens\n"
     "                       at 800 x 800 and can then be resized\n"
     "  -display NAME        the X display to open (an X/GLUT option)\n"
@@ -43,68 +43,30 @@ void printHelp() {
     std::fputs(HELP_END, stdout);
 }
 
-}  // namespace
 
-std::optional<int> answerInfoOption(int argc, char** argv) {
-    for (int k = 1; k < argc; ++k) {
-        // --open's address is no option, whatever it reads.
-        if (std::strcmp(argv[k], "--open") == 0) {
-            ++k;
-            continue;
-        }
-        const bool help = std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0;
-        const bool version = std::strcmp(argv[k], "--version") == 0;
-        if (!help && !version) continue;
-        if (help) {
-            printHelp();
-        } else {
-            std::printf("quillmark %s\n", QUILLMARK_VERSION);
-        }
-        // Text that never reached its reader (a closed pipe, a full disk) is no success.
-        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-            std::perror("quillmark: standard output");
-            return 1;
-        }
-        return 0;
+// Text that never reached its reader (a closed pipe, a full disk) is no success.
+int statusOfOutput() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::perror("quillmark: standard output");
+        return 1;
     }
-    return std::nullopt;
+    return 0;
 }
 
-std::optional<int> openLinkedDrawing(int& argc, char** argv, SceneState& state) {
-    constexpr std::string_view OPEN = "--open", OPEN_WITH_VALUE = "--open=";
-    int given = 0;
-    std::string_view address;
-    int kept = 1;
-    for (int k = 1; k < argc; ++k) {
-        const std::string_view argument = argv[k];
-        if (argument == OPEN) {
-            ++given;
-            // An option in the address's place ("--open --help") leaves the address missing.
-            if (k + 1 < argc && argv[k + 1][0] != '-') address = argv[++k];
-        } else if (argument.substr(0, OPEN_WITH_VALUE.size()) == OPEN_WITH_VALUE) {
-            ++given;
-            address = argument.substr(OPEN_WITH_VALUE.size());
-        } else {
-            argv[kept++] = argv[k];
-        }
-    }
-    argc = kept;
-    argv[argc] = nullptr;
-    if (given == 0) return std::nullopt;
+}  // namespace
 
-    const DrawingReading reading = readDrawing(address);
-    std::string problem = reading.problem;
-    if (given > 1) {
-        problem = "given more than once; one drawing opens at a time";
-    } else if (address.empty()) {
-        // Usually an unset shell variable, not a wish for the start-up drawing.
-        problem = "needs an address after it, such as --open 'p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2'";
-    } else if (reading.ok) {
-        applyDrawing(reading.drawing, state);
-        return std::nullopt;
+int answerInfoOption(InfoOption option) {
+    if (option == InfoOption::Help) {
+        printHelp();
+    } else {
+        std::printf("quillmark %s\n", QUILLMARK_VERSION);
     }
-    std::fprintf(stderr, "quillmark: --open: %s\n", problem.c_str());
-    return 2;
+    return statusOfOutput();
+}
+
+int answerDescribe(const SceneState& state) {
+    std::printf("%s\n", drawingDescription(drawingOf(state)).c_str());
+    return statusOfOutput();
 }
 
 void warnUnknownOptions(int argc, char** argv) {

@@ -1,10 +1,10 @@
-// usage.h: the program's controls, listed once for --help and the documentation, and its own options.
+// usage.h: the program's controls, listed once for --help and the documentation, and the texts of its
+// own options.
 #pragma once
 
 #include <array>
-#include <optional>
 
-#include "app/scene_state.h"
+#include "app/command_line.h"
 
 // One key or mouse action and what it does to the drawing, with its step size.
 struct Control {
@@ -25,14 +25,13 @@ inline constexpr std::array<Control, 8> CONTROLS{{
     {"s or S", "Lowers the wave amplitude by 0.01, through zero and below"},
 }};
 
-// Answers -h, --help or --version on standard output and gives the exit status; gives nothing
-// when neither was asked for, and then the command line belongs to GLUT untouched.
-std::optional<int> answerInfoOption(int argc, char** argv);
+// Prints the help or the version on standard output and gives the exit status: 0, or 1 when the
+// text did not reach its reader (a closed pipe, a full disk).
+int answerInfoOption(InfoOption option);
 
-// Takes "--open ADDRESS" and "--open=ADDRESS" out of argv, so GLUT never sees them, and puts that
-// link's drawing in the state. Gives exit status 2, after a note on standard error, for an address
-// that cannot be used, a missing one or a second --open; gives nothing otherwise.
-std::optional<int> openLinkedDrawing(int& argc, char** argv, SceneState& state);
+// Prints the description of the scene's drawing on standard output (--describe) and gives the exit
+// status as answerInfoOption does.
+int answerDescribe(const SceneState& state);
 
 // Notes on standard error each argument left in argv, that is, each one GLUT did not take.
 void warnUnknownOptions(int argc, char** argv);

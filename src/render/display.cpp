@@ -2,6 +2,8 @@
 #include "render/display.h"
 
 #include <GL/freeglut.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <vector>
@@ -17,6 +19,12 @@ namespace {
 // first frame at a resolution nothing is allocated.
 std::vector<Point2d> curveSamples;
 std::vector<Point2d> waveSamples;
+
+void flushStandardOutput() {
+    endFrameOutput(stdout);
+}
+
+FrameOutputEnd frameOutputEnd = flushStandardOutput;
 
 SampleLoop sceneSampleLoop() {
     return {scene.segmentCount, scene.parameterStep};
@@ -64,7 +72,30 @@ void display() {
     drawWaveCurve();
     drawIntersectionMarkers();
     glutSwapBuffers();
-    // The frame's "warning :" lines reach a file or a pipe now, not when a buffer fills or the
-    // program ends (a signal's end loses what is buffered). Once a frame, as a frame may print hundreds.
-    std::fflush(stdout);
+    // Once a frame, after all of it: a frame may print hundreds of lines.
+    frameOutputEnd();
+}
+
+FrameOutputEnd setFrameOutputEnd(FrameOutputEnd end) {
+    const FrameOutputEnd replaced = frameOutputEnd;
+    frameOutputEnd = end;
+    return replaced;
+}
+
+bool endFrameOutput(std::FILE* stream) {
+    // A signal's end would lose what is buffered, hence now rather than at the program's end.
+    if (std::fflush(stream) == 0 && !std::ferror(stream)) return true;
+    // Its reader is gone: what follows goes to /dev/null, and the flush below empties the buffer
+    // there. The page has no file system, nor an output that fails. With the stream's file closed,
+    // /dev/null may open in its place.
+#ifndef __EMSCRIPTEN__
+    const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (nowhere >= 0 && nowhere != fileno(stream)) {
+        dup2(nowhere, fileno(stream));
+        close(nowhere);
+    }
+#endif
+    std::fflush(stream);
+    std::clearerr(stream);
+    return false;
 }

@@ -7,7 +7,8 @@ export default {
   // to the page (program.js, mouse.js, touch.js, keys.js, controls.js, share.js, words.js, page.js)
   // and the offline worker act only through the browser, and are the browser tests' to check.
   mutate: ['web/page/pointer.js', 'web/page/pinch.js', 'web/page/repeat.js', 'web/page/announcer.js',
-    'web/page/address.js', 'web/page/log.js', 'web/page/sound.js', 'web/page/history.js'],
+    'web/page/address.js', 'web/page/log.js', 'web/page/sound.js', 'web/page/network.js',
+    'web/page/history.js'],
   testRunner: 'tap',
   tap: {
     testFiles: ['tests/page/*.test.js'],

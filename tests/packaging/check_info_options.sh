@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# check_info_options.sh: -h, --help and --version answer on standard output with no display at all,
-# a bad --open is refused before any display is tried, and every other argument still reaches GLUT.
+# check_info_options.sh: -h, --help, --version and --describe answer on standard output with no
+# display at all, a bad --open is refused before any display is tried, and every other argument
+# still reaches GLUT.
 # Usage: check_info_options.sh QUILLMARK VERSION
 set -euo pipefail
 program="$1" version="$2"
@@ -12,7 +13,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 no_display --help >"$out/help" 2>"$out/err" || fail "--help exited with $?"
 [ ! -s "$out/err" ] || fail "--help wrote to standard error: $(cat "$out/err")"
-for text in 'Usage: quillmark' '--open ADDRESS' '-geometry +X+Y' 'at 800 x 800' '-display' 'note on standard error' \
+for text in 'Usage: quillmark' '--open ADDRESS' '--describe' '-geometry +X+Y' 'at 800 x 800' '-display' 'note on standard error' \
             'close the window'; do
   grep -q -e "$text" "$out/help" || fail "--help does not mention '$text'"
 done
@@ -37,6 +38,11 @@ refused() {
     fail "$*: standard error: $(cat "$out/err")"
 }
 good='p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=10&a=0.1&s=100&z=2'
+# The drawing in words, and only those: a drawing whose frames warn prints no warning line.
+no_display --describe --open "${good/-0.1,0.4/-0.3,0}" -geometry +0+0 >"$out/words" 2>"$out/err" || fail "--describe exited with $?"
+[ ! -s "$out/err" ] && [ "$(wc -l <"$out/words")" -eq 1 ] && grep -q '^A green cubic .* no direction at t = 0.000' "$out/words" ||
+  fail "--describe printed: $(cat "$out/words" "$out/err")"
+refused "the half-waves must be a whole number from 1 to 12, not '13'" --describe --open "${good/n=10/n=13}"
 # An empty address is usually an unset variable; an option in its place is no address either.
 for args in "--open" "--open=" "--open --help" "--open -h -display :quillmark-none"; do
   # shellcheck disable=SC2086
@@ -60,4 +66,4 @@ for case in "--bogus -display :quillmark-none|failed to open display ':quillmark
   [ "$status" -eq 1 ] || fail "${case%%|*}: with no display to open the exit status was $status"
   grep -qF "${case#*|}" "$out/err" || fail "${case%%|*}: GLUT did not report the display: $(cat "$out/err")"
 done
-echo "-h, --help, --version, --open and GLUT's own options behave"
+echo "-h, --help, --version, --describe, --open and GLUT's own options behave"

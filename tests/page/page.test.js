@@ -24,7 +24,8 @@ test('the log keeps the last lines and counts the others', () => {
 });
 
 test("the README counts the site's files as site.txt lists them", () => {
-  const files = fs.readFileSync(path.join(ROOT, 'web/page/site.txt'), 'utf8').split('\n').filter((line) => /^[a-z]/.test(line));
+  // A script line names a source of the page's one script, not a file of the site.
+  const files = fs.readFileSync(path.join(ROOT, 'web/page/site.txt'), 'utf8').split('\n').filter((line) => /^[a-z]/.test(line) && !line.startsWith('script '));
   const NUMBERS = ['zero', 'one', 'two', 'three', 'four', 'five', 'six', 'seven', 'eight', 'nine', 'ten', 'eleven',
     'twelve', 'thirteen', 'fourteen', 'fifteen', 'sixteen', 'seventeen', 'eighteen', 'nineteen', 'twenty',
     'twenty-one', 'twenty-two', 'twenty-three', 'twenty-four', 'twenty-five', 'twenty-six', 'twenty-seven'];

@@ -1,9 +1,10 @@
-// sound.test.js: the wave's sound worked out from drawn points, and played on a context that records.
+// sound.test.js: the wave's sound worked out from drawn points, played on a context that records, and
+// the Listen button's rules of when it starts and stops.
 'use strict';
 
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const { schedule, play } = require('../../web/page/sound.js');
+const { schedule, play, listener } = require('../../web/page/sound.js');
 
 // Five points over 4 s: one a second. The fourth lies right of the square, the fifth has no x.
 const plan = schedule([-1, -1, 0, 0, 1, 1, 2, 0, NaN, 0.5], [{ step: 1 }, { step: 3 }], 4);
@@ -74,4 +75,45 @@ test('play sets each value at its step from now, ticks through the panner, and s
   assert.ok(tick.filter((sample, k) => k > 0 && sample * tick[k - 1] < 0).length > 2 * 880 * seconds);
   sound.stop();
   assert.deepEqual(calls.slice(-3), ['oscillator.stop', 'ticks.stop', 'panner.disconnect']);
+});
+
+test('a press plays the drawing shown until a second press, a change of the drawing, the page hidden or audio giving up', () => {
+  const log = [];
+  const ends = [];
+  let refuse = false;
+  const button = listener({
+    start(ended) {
+      if (refuse) throw new Error('no audio');
+      ends.push(ended);
+      log.push(`start ${ends.length}`);
+      return { stop: () => log.push(`stop ${ends.length}`) };
+    },
+    show: (state) => log.push(state),
+  });
+  const scene = { controlPoints: [-0.3, 0, -0.1, 0.4, 0.1, 0.4, 0.3, 0], waveCount: 10, waveAmplitude: 0.1, segmentCount: 100, zoom: 2, selectedPoint: -1 };
+  const changed = (name, value) => ({ ...scene, [name]: value });
+  const cornerAt = (k, value) => changed('controlPoints', scene.controlPoints.map((old, i) => (i === k ? value : old)));
+  const steps = (...actions) => {
+    log.length = 0;
+    for (const action of actions) action();
+    return log.join(', ');
+  };
+  const press = () => button.pressed();
+  const frame = (drawn) => () => button.frameDrawn(drawn);
+  assert.equal(steps(press), '');
+  assert.equal(steps(frame(scene), press, press), 'start 1, playing, stop 1, idle');
+  // A press held or let go, the pointer moved: the same drawing plays on.
+  assert.equal(steps(press, frame({ ...changed('selectedPoint', 2), lastMouse: [1, 2] }), press), 'start 2, playing, stop 2, idle');
+  for (const drawing of [changed('zoom', 2.1), changed('waveCount', 11), changed('waveAmplitude', 0.11),
+    changed('segmentCount', 512), cornerAt(0, -0.31), cornerAt(7, -0), cornerAt(7, NaN)]) {
+    assert.equal(steps(frame(scene), press, frame(drawing), frame(scene)), `start ${ends.length}, playing, stop ${ends.length}, idle`);
+  }
+  assert.equal(steps(frame(cornerAt(7, NaN)), press, frame(cornerAt(7, NaN)), () => button.hidden(), () => button.hidden()),
+    'start 10, playing, stop 10, idle');
+  // A sound stopped ends later, after the next has started: only the next one's end stops it.
+  assert.equal(steps(press, press, press, () => ends[10](), () => ends[11]()), 'start 11, playing, stop 11, idle, start 12, playing, stop 12, idle');
+  // Audio that gives up late, when nothing plays any more, is said too.
+  assert.equal(steps(press, () => button.failed(), () => button.failed(), press), 'start 13, playing, stop 13, failed, failed, start 14, playing');
+  refuse = true;
+  assert.equal(steps(press, press, press), 'stop 14, idle, failed, failed');
 });

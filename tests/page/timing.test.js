@@ -1,5 +1,5 @@
 // timing.test.js: what the page times by itself, on a clock the test moves: a held button's repeats,
-// the address's writes, the announcements' settling and merging.
+// the address's writes, the announcements' settling and merging, the offline line's questions.
 'use strict';
 
 const test = require('node:test');
@@ -8,6 +8,7 @@ const { fakeClock } = require('./fake_clock.js');
 const QuillmarkRepeat = require('../../web/page/repeat.js');
 const QuillmarkAddress = require('../../web/page/address.js');
 const QuillmarkAnnouncer = require('../../web/page/announcer.js');
+const QuillmarkNetwork = require('../../web/page/network.js');
 
 test('a button held repeats from its press as the delay and interval imply, and stops when let go or disabled', () => {
   const clock = fakeClock();
@@ -144,4 +145,58 @@ test('changes are said once they settle, merged, never while held, and the same 
   early.linkOpened();
   clock.advance(10 * settle);
   assert.equal(shown.length, count);
+});
+
+test('the offline line shows when the network fails or does not answer in time, and goes once it answers', async () => {
+  const clock = fakeClock();
+  const settled = () => new Promise(setImmediate);
+  const { ANSWER_WAIT_MS: wait, ASK_AGAIN_MS: again } = QuillmarkNetwork;
+  // Each question as [time asked, answer(reached)]; the line's changes as [time, shown].
+  const asked = [];
+  const line = [];
+  const network = QuillmarkNetwork.watch({
+    clock,
+    ask: () => new Promise((resolve, reject) => asked.push([clock.now(), (reached) => (reached ? resolve() : reject())])),
+    offline: (shown) => line.push([clock.now(), shown]),
+  });
+  const answer = async (reached) => {
+    asked.at(-1)[1](reached);
+    await settled();
+  };
+  // Answered in time: nothing is said, and nothing asked again.
+  clock.advance(wait - 1);
+  await answer(true);
+  clock.advance(10 * again);
+  assert.deepEqual([asked.length, line], [1, []]);
+
+  // A failure is said at once, and the network asked again until it answers.
+  network.askNow();
+  await answer(false);
+  clock.advance(again - 1);
+  assert.equal(asked.length, 2);
+  clock.advance(1);
+  await answer(false);
+  clock.advance(again);
+  const back = clock.now();
+  await answer(true);
+  const t = back - 2 * again;
+  assert.deepEqual(asked.map(([time]) => time), [0, t, t + again, t + 2 * again]);
+  assert.deepEqual(line, [[t, true], [back, false]]);
+
+  // A hanging question is said after the wait, and no other is asked until it ends; the browser's
+  // word that the network is back asks at once.
+  line.length = 0;
+  network.askNow();
+  const hung = clock.now();
+  clock.advance(wait - 1);
+  assert.deepEqual(line, []);
+  clock.advance(1);
+  network.askNow();
+  clock.advance(10 * again);
+  assert.deepEqual([asked.length, line], [5, [[hung + wait, true]]]);
+  await answer(false);
+  clock.advance(1);
+  network.askNow();
+  await answer(true);
+  assert.deepEqual([asked.length, line.at(-1)], [6, [clock.now(), false]]);
 });

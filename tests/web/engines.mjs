@@ -12,6 +12,9 @@ const SCREEN = [1400, 1200];
 const WINDOW = [1280, 1100];
 // GLUT numbers X's mouse buttons from 0: left, middle, right, then the wheel up and down.
 const xButton = (button) => button + 1;
+// The X tools CMake found, which ctest passes; run by hand, those on PATH.
+const XVFB = process.env.QUILLMARK_XVFB || 'Xvfb';
+const XDOTOOL = process.env.QUILLMARK_XDOTOOL || 'xdotool';
 
 // Ends a process started in a group of its own, with every process it started, and waits for it.
 async function stopGroup(child) {
@@ -26,7 +29,7 @@ async function stopGroup(child) {
 }
 
 function startXvfb() {
-  const server = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', `${SCREEN.join('x')}x24`, '-nolisten', 'tcp', '-noreset'],
+  const server = spawn(XVFB, ['-displayfd', '3', '-screen', '0', `${SCREEN.join('x')}x24`, '-nolisten', 'tcp', '-noreset'],
     { detached: true, stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
   return new Promise((resolve, reject) => {
     server.once('error', (error) => reject(new Error(`Xvfb did not start (${error.message}): install xvfb`)));
@@ -43,7 +46,7 @@ function engineSession(layer, browser, display) {
     const how = await Promise.race([browser.ended, new Promise((resolve) => setTimeout(resolve, 2000))]);
     throw how === undefined ? error : new Error(`${layer.NAME} ended during the test (${how}): ${error.message}`);
   });
-  const xdotool = (...args) => execFileSync('xdotool', args.map(String), { env: { ...process.env, DISPLAY: display } });
+  const xdotool = (...args) => execFileSync(XDOTOOL, args.map(String), { env: { ...process.env, DISPLAY: display } });
   // Where the page's viewport starts on the screen, found from a real pointer move.
   let origin = null;
 

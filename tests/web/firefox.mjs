@@ -1,5 +1,6 @@
 // firefox.mjs: the smoke list's driver layer for Firefox ESR from Debian, driven by puppeteer-core
 // over WebDriver BiDi. Headful: headless Firefox gives the page no WebGL on a machine without a GPU.
+// QUILLMARK_FIREFOX names another Firefox (ctest passes the one CMake found).
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';

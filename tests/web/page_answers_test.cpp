@@ -1,10 +1,13 @@
 // page_answers_test.cpp: what the program answers the page, on the recording stand-in with the
 // desktop's GLU: a corner step is the very drag a mouse gives that corner, or a refusal that changes
-// nothing; a zoom step is a zoom drag; the scene and the facts are written as the page reads them.
+// nothing; a zoom step is a zoom drag; the scene and the facts are written as the page reads them;
+// the wave handed to the page's sound is the one the frame drew.
 #include <gtest/gtest.h>
 
 #include <GL/freeglut.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
 
@@ -12,6 +15,7 @@
 #include "app/scene_state.h"
 #include "input/mouse.h"
 #include "platform/page_answers.h"
+#include "render/display.h"
 #include "support/gl_recorder.h"
 
 namespace {
@@ -123,5 +127,43 @@ TEST_F(PageAnswersTest, DrawnCornersAndTheSceneAsThePageReadsThem) {
                              "\"characterKeys\":\"rRaAsS\"", "\"fewestWaves\":1,\"mostWaves\":12,\"fineSteps\":512",
                              "\"spot\":[400,400],\"stepPixels\":100,\"pixelsPerZoom\":1000,\"least\":0.10000000000000001,\"most\":5"}) {
         EXPECT_NE(facts.find(fact), std::string::npos) << fact;
+    }
+}
+
+// The polyline is the start of every drawn wave segment, then the end of the last, each vertex to
+// the bit; the markers are the marker pass's vertices, each on the segment of its step.
+TEST_F(PageAnswersTest, TheDrawnWaveIsTheFramesWaveAndMarkerVertices) {
+    for (const char* link : {"", "p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=12&a=0.30000000000000016&s=512&z=2",
+                             "p=-0.3,0,-0.3,0,0.1,0.4,0.3,0&n=7&a=0.3&z=2.15"}) {
+        SCOPED_TRACE(link);
+        scene = sceneOf(link);
+        glRecorder::reset(800, 800);
+        display();
+        const std::vector<std::array<float, 2>> segments = glRecorder::verticesOfPrimitive(2);
+        const std::vector<std::array<float, 2>> markers = glRecorder::verticesOfPrimitive(3);
+        const std::vector<float> drawn = drawnWave();
+        const std::size_t points = segments.size() / 2 + 1;
+        ASSERT_EQ(drawn.size(), 2 + 2 * points + 3 * markers.size());
+        EXPECT_EQ(drawn[0], points);
+        EXPECT_EQ(drawn[1], markers.size());
+        const auto point = [&drawn](std::size_t k) { return std::array<float, 2>{drawn[2 + 2 * k], drawn[3 + 2 * k]}; };
+        for (std::size_t k = 0; k < points; ++k) {
+            const std::array<float, 2>& vertex = k + 1 < points ? segments[2 * k] : segments.back();
+            EXPECT_EQ(std::memcmp(point(k).data(), vertex.data(), sizeof vertex), 0) << k;
+        }
+        float lastStep = 0;
+        for (std::size_t k = 0; k < markers.size(); ++k) {
+            const float* marker = &drawn[2 + 2 * points + 3 * k];
+            EXPECT_EQ(std::memcmp(marker, markers[k].data(), sizeof markers[k]), 0) << k;
+            const float step = marker[2];
+            ASSERT_TRUE(step >= lastStep && step + 1 < points) << k;
+            lastStep = step;
+            const std::array<float, 2> from = point(static_cast<std::size_t>(step));
+            const std::array<float, 2> to = point(static_cast<std::size_t>(step) + 1);
+            for (int axis : {0, 1}) {
+                EXPECT_TRUE(marker[axis] >= std::min(from[axis], to[axis]) && marker[axis] <= std::max(from[axis], to[axis])) << k;
+            }
+        }
+        EXPECT_EQ(markers.empty(), link[0] == '\0');
     }
 }

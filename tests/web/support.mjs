@@ -124,7 +124,7 @@ export const [MARKERS_ADDRESS, MARKERS_FRAGMENT] = /http:\S*(#p=[^\s'`]+)/.exec(
 // opened.ppm, the frame that the README's markers address opens.
 export function makeDesktopFrames() {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'quillmark-desktop-'));
-  execFileSync('/usr/bin/python3', [fileURLToPath(new URL('desktop_frames.py', import.meta.url)),
+  execFileSync(process.env.QUILLMARK_PYTHON || '/usr/bin/python3', [fileURLToPath(new URL('desktop_frames.py', import.meta.url)),
     process.env.QUILLMARK_DESKTOP, folder, MARKERS_ADDRESS], { stdio: 'inherit', timeout: 120_000 });
   return folder;
 }

@@ -1,12 +1,13 @@
 // webkit.mjs: the smoke list's driver layer for WebKitGTK's MiniBrowser from Debian, driven through
-// WebKitWebDriver on a free port with selenium-webdriver.
+// WebKitWebDriver on a free port with selenium-webdriver. QUILLMARK_WEBKIT_DRIVER and
+// QUILLMARK_MINIBROWSER name others (ctest passes those CMake found).
 import { spawn } from 'node:child_process';
 import net from 'node:net';
 import { Builder } from 'selenium-webdriver';
 
 export const NAME = 'WebKit';
 const DRIVER = process.env.QUILLMARK_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver';
-const MINIBROWSER = `/usr/lib/${process.arch === 'arm64' ? 'aarch64' : 'x86_64'}-linux-gnu/webkit2gtk-4.1/MiniBrowser`;
+const MINIBROWSER = process.env.QUILLMARK_MINIBROWSER || `/usr/lib/${process.arch === 'arm64' ? 'aarch64' : 'x86_64'}-linux-gnu/webkit2gtk-4.1/MiniBrowser`;
 export const REQUIRED = [[DRIVER, 'webkit2gtk-driver'], [MINIBROWSER, 'libwebkit2gtk-4.1-0']];
 // A real keyboard's keys that WebKit keeps for itself, as Safari does: F5 reloads the page, F11
 // goes full screen and F12 opens the Web Inspector (both resize the view). Keys sent through

@@ -111,6 +111,29 @@ class CommandLine(unittest.TestCase):
             self.assertTrue(frame.near(*drawn(corner), BLUE), f"corner {corner}")
         self.assertFalse(frame.near(*drawn((0, P1[1])), BLUE), "the start-up P1-P2 edge")
 
+    # `quillmark --open <P1 on P0> | head -2`: once the reader has gone, the program stops writing
+    # (its standard output becomes /dev/null) and keeps running and drawing, without SIGPIPE's end.
+    def test_a_closed_pipe_ends_the_output_not_the_program(self):
+        address = "p=-0.4,-0.2,-0.4,-0.2,0.2,0.3,0.45,-0.1"
+        with Session(PROGRAM, "--open", address, stdout=subprocess.PIPE) as app:
+            frames = [app.frame()]
+            # The second frame's line comes after a key: a frame is drawn only when something changed.
+            for key in ("Right", None):
+                ready, _, _ = select.select([app.process.stdout], [], [], 15)
+                self.assertTrue(ready, "no warning line in the pipe")
+                self.assertTrue(app.process.stdout.readline().startswith(b"warning : t = 0.000"))
+                if key:
+                    app.keys(key)
+                    frames.append(app.frame(changed_from=frames[-1]))
+            app.process.stdout.close()
+            # Each of these frames prints its warning into the closed pipe.
+            for key in ("Left", "Up"):
+                app.keys(key)
+                frames.append(app.frame(changed_from=frames[-1]))
+            self.assertEqual(frames[2], frames[0], "Right then Left gives back the first frame")
+            self.assertIsNone(app.process.poll(), "the program ended")
+            self.assertEqual(os.readlink(f"/proc/{app.process.pid}/fd/1"), "/dev/null")
+
 
 class Launcher(unittest.TestCase):
     # With no display, the launcher leaves a program that ends by itself its own output and exit

@@ -6,8 +6,9 @@ const QuillmarkKeys = (function () {
   // connect({ pointer, isStopped }): pointer, the owner of the program's pointer, which hands it
   // the keys.
   function connect({ pointer, isStopped }) {
-    // With Ctrl, Alt or Meta keys are the browser's, and in a text field (the link to copy by hand)
-    // the field's. In a radio group (what the arrow buttons move) the arrows change the choice.
+    // With Ctrl, Alt or Meta keys are the browser's (but for Undo's and Redo's, undo.js's), and in a
+    // text field (the link to copy by hand) the field's. In a radio group (what the arrow buttons
+    // move) the arrows change the choice.
     window.addEventListener('keydown', (event) => {
       if (isStopped() || event.ctrlKey || event.altKey || event.metaKey) return;
       const target = event.target instanceof Element ? event.target : null;

@@ -1,8 +1,9 @@
 // page.js: connects the page's files, loaded before it in the order of the site's list: starts the
 // program on the canvas (program.js), hands it the page's input through the one owner of its
 // pointer (pointer.js; mouse.js, touch.js, keys.js, controls.js), keeps the drawing in the address
-// (share.js), says it in words (words.js), undoes its changes (undo.js), shows the readout and the
-// program's output, says any failure in words, and registers the offline copy (offline.js).
+// (share.js), says it in words (words.js), plays it as sound (listen.js), undoes its changes
+// (undo.js), shows the readout and the program's output, says any failure in words, connects the
+// offline copy (kept_copy.js), full screen and printing.
 'use strict';
 
 (function startPage() {
@@ -22,6 +23,9 @@
   let share = null;
   let buttonsFrameDrawn = () => {};
   let undoFrameDrawn = () => {};
+  let listenFrameDrawn = () => {};
+  // The program once it has started, for the printed page.
+  let startedProgram = null;
   // The scene of the last frame drawn.
   let drawnScene = null;
   let lastErrorLine = '';
@@ -30,7 +34,7 @@
   function fail(message) {
     if (stopped) return;
     stopped = true;
-    for (const button of document.querySelectorAll('#panel button, #history button')) button.disabled = true;
+    for (const button of document.querySelectorAll('#panel button, #listen button, #history button')) button.disabled = true;
     status.textContent = message;
     status.classList.add('failure');
     status.hidden = false;
@@ -161,18 +165,21 @@
         'WebGL to draw. Open the page in another browser, or turn on hardware acceleration (or WebGL) in this ' +
         'browser\'s settings.');
     },
-    notLoaded() {
-      fail('The program (quillmark.js) could not be loaded. Reload the page to try again.');
+    notLoaded(file, what) {
+      fail(`Quillmark could not be loaded: its file ${file} ${what}. Reload the page to try again.`);
     },
     started(program) {
       const { facts } = program;
       words = QuillmarkWords.connect(document.getElementById('drawing-words'), document.getElementById('drawing-news'),
         { program, clock });
+      startedProgram = program;
       pointer = QuillmarkPointer.create(program);
       QuillmarkMouse.connect(canvas, { pointer, buttons: facts.buttons, canvasPosition, isStopped });
       QuillmarkTouch.connect(canvas, { program, pointer, canvasPosition, drawnScene: () => drawnScene, isStopped });
       QuillmarkKeys.connect({ pointer, isStopped });
       buttonsFrameDrawn = QuillmarkControls.connect(document.getElementById('panel'), { pointer, facts, clock, isStopped });
+      listenFrameDrawn = QuillmarkListen.connect(document.querySelector('#listen button'), document.getElementById('listen-said'),
+        { program, isStopped });
       share = QuillmarkShare.connect(canvas, {
         program,
         clock,
@@ -189,11 +196,16 @@
       buttonsFrameDrawn(scene);
       words.frameDrawn(scene);
       share.frameDrawn();
+      listenFrameDrawn(scene);
       undoFrameDrawn();
     },
   });
 
-  // After one visit the page opens without the network too. A browser that refuses the worker
-  // still runs the page.
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('offline.js').catch(() => {});
+  // After one visit the page opens from the copy kept on this device, and says when that is because
+  // the network failed or hangs, and when a new version is ready.
+  QuillmarkKeptCopy.connect({ clock });
+
+  // For a class: the drawing and its controls full screen, and a printed page of the drawing.
+  QuillmarkFullScreen.connect(document.querySelector('main'), document.getElementById('full-screen'));
+  QuillmarkPrint.connect(canvas, () => startedProgram);
 })();

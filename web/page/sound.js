@@ -1,6 +1,7 @@
 // sound.js: the wave curve as sound, for listening to the drawing: its height as pitch, its place
 // from left to right as stereo position, and a tick where it crosses itself. schedule() works the
-// sound out from the drawn points alone; play() hands it to an audio context.
+// sound out from the drawn points alone; play() hands it to an audio context; listener() keeps the
+// Listen button's rules: when the sound starts and when it stops.
 'use strict';
 
 const QuillmarkSound = (function () {
@@ -103,7 +104,64 @@ const QuillmarkSound = (function () {
     };
   }
 
-  return { schedule, play };
+  // Whether two scenes draw the same: the fields that place the drawn points. A press, a drag that
+  // has not moved yet, or the pointer's place changes none of them.
+  function sameDrawing(a, b) {
+    const DRAWING = ['waveCount', 'waveAmplitude', 'segmentCount', 'zoom'];
+    return DRAWING.every((name) => a[name] === b[name]) && a.controlPoints.every((value, k) => Object.is(value, b.controlPoints[k]));
+  }
+
+  // listener({ start, show }): start(ended) plays the drawing of the last frame and gives its
+  // stop(); it throws where audio cannot start, and calls ended() once the sound has played out.
+  // show(state) shows 'idle', 'playing' or 'failed'. Gives pressed(), for each press of the button;
+  // frameDrawn(scene), after every frame; hidden(), when the page is hidden; failed(), when audio
+  // that had started gives up.
+  function listener({ start, show }) {
+    let drawn = null;
+    // What plays: the scene of its drawing and its stop(); null for nothing.
+    let playing = null;
+
+    function stop(state) {
+      if (playing !== null) {
+        const { sound } = playing;
+        playing = null;
+        sound.stop();
+      }
+      show(state);
+    }
+
+    return {
+      pressed() {
+        if (playing !== null) {
+          stop('idle');
+          return;
+        }
+        if (drawn === null) return;
+        // A sound stopped before it played out ends later: its end must not end the next one.
+        const current = { scene: drawn };
+        try {
+          current.sound = start(() => {
+            if (playing === current) stop('idle');
+          });
+        } catch {
+          show('failed');
+          return;
+        }
+        playing = current;
+        show('playing');
+      },
+      frameDrawn(scene) {
+        drawn = scene;
+        if (playing !== null && !sameDrawing(playing.scene, scene)) stop('idle');
+      },
+      hidden() {
+        if (playing !== null) stop('idle');
+      },
+      failed: () => stop('failed'),
+    };
+  }
+
+  return { schedule, play, listener };
 })();
 
 if (typeof module === 'object') module.exports = QuillmarkSound;

@@ -128,4 +128,8 @@ EMSCRIPTEN_KEEPALIVE void quillmarkKey(int key, int x, int y) {
     if (keyboardHandler != nullptr) keyboardHandler(static_cast<unsigned char>(key), x, y);
 }
 
+EMSCRIPTEN_KEEPALIVE void quillmarkDrawNow() {
+    drawFrame(0, nullptr);
+}
+
 }  // extern "C"

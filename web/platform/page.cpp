@@ -7,6 +7,7 @@
 #include <emscripten/emscripten.h>
 
 #include <string>
+#include <vector>
 
 #include "app/drawing_link.h"
 #include "app/drawing_words.h"
@@ -33,6 +34,8 @@ namespace {
 
 // What the functions below hand the page stays here until their next call.
 std::string answer;
+// The wave of the last quillmarkDrawnWave call.
+std::vector<float> wave;
 // The drawing of the last link read that can be used.
 Drawing linkDrawing;
 
@@ -69,6 +72,11 @@ EMSCRIPTEN_KEEPALIVE const char* quillmarkZoomStep(int direction) {
 EMSCRIPTEN_KEEPALIVE double quillmarkCornerPixel(int k, int axis) {
     const Point2d pixel = drawnCornerPixel(k);
     return axis == 0 ? pixel.x : pixel.y;
+}
+
+EMSCRIPTEN_KEEPALIVE const float* quillmarkDrawnWave() {
+    wave = drawnWave();
+    return wave.data();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* quillmarkDrawingLink() {

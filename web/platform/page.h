@@ -50,6 +50,10 @@ void quillmarkKey(int key, int x, int y);
 const char* quillmarkCornerStep(int k, int dx, int dy);
 const char* quillmarkZoomStep(int direction);
 
+// The wave the last frame drew, for the page's sound: drawnWave()'s floats (page_answers.h), from
+// the one returned on; they stay until the next call.
+const float* quillmarkDrawnWave();
+
 // Where corner k is drawn on the canvas, in pixels with the fraction kept: x for axis 0, y for 1.
 double quillmarkCornerPixel(int k, int axis);
 
@@ -71,5 +75,9 @@ void quillmarkOpenLink(int linkRead);
 
 // A frame of the scene as it is, for the page to read its pixels while they are there.
 void quillmarkRedraw();
+
+// A frame drawn at once, not on the next animation frame: printing starts from beforeprint, and the
+// browser lays the page out for print before any animation frame comes.
+void quillmarkDrawNow();
 
 }  // extern "C"

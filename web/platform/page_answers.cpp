@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/scene_state.h"
+#include "geometry/marker_points.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
 #include "render/vertex.h"
@@ -87,6 +88,24 @@ std::string sceneJson(int markerPoints) {
                   p[2].x, p[2].y, p[3].x, p[3].y, scene.selectedPoint, scene.zoomDragActive ? "true" : "false",
                   scene.lastMouseX, scene.lastMouseY, scene.zoomAnchorY, markerPoints);
     return json;
+}
+
+std::vector<float> drawnWave() {
+    const std::vector<Point2d>& wave = scene.wavePolyline;
+    std::vector<float> values{static_cast<float>(wave.size()), 0};
+    const auto add = [&values](const Point2d& point) {
+        const Vertex2f drawn = drawnVertex(point, scene.zoom);
+        values.push_back(drawn.x);
+        values.push_back(drawn.y);
+    };
+    for (const Point2d& point : wave) add(point);
+    SelfCrossingScratch scratch;
+    forEachMarkerPoint(wave, scratch, [&](std::size_t step, std::size_t, const Point2d& crossing) {
+        add(crossing);
+        values.push_back(static_cast<float>(step));
+        ++values[1];
+    });
+    return values;
 }
 
 Point2d drawnCornerPixel(int k) {

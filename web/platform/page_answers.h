@@ -1,10 +1,11 @@
 // page_answers.h: what the program answers the page about itself: its codes and limits, the scene a
-// frame was drawn from, where a corner is drawn, and the steps of the page's corner and zoom buttons,
+// frame was drawn from, the wave it drew, where a corner is drawn, and the steps of the page's corner and zoom buttons,
 // sent through the program's own handlers. No Emscripten here: the file builds natively too, and is
 // tested there with the program's handlers on the recording GL.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "geometry/point2d.h"
 
@@ -15,6 +16,12 @@ std::string programFactsJson();
 // The scene as the frame just drawn shows it, every number exact, with the frame's marker points,
 // as one JSON object whose fields page.h lists.
 std::string sceneJson(int markerPoints);
+
+// The wave as the last frame drew it, for the page's sound: the number of its points and of its
+// marker points, then each point of the wave polyline (x, y), then each marker point in the marker
+// pass's order (x, y, and the wave step it was found at: the earlier of its two segments). Points
+// are where the frame draws them; every number is a float, as counts and steps stay far below 2^24.
+std::vector<float> drawnWave();
 
 // Where corner k is drawn, in window pixels from the top-left corner, the fraction kept.
 Point2d drawnCornerPixel(int k);
