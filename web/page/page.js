@@ -58,6 +58,15 @@
     return (Math.abs(value) < 0.5 * 10 ** -digits ? 0 : value).toFixed(digits);
   }
 
+  // act(sessionStorage), the tab's storage, where the browser allows it; null where it does not.
+  function inSession(act) {
+    try {
+      return act(sessionStorage);
+    } catch (refused) {
+      return null;
+    }
+  }
+
   // Canvas pixels from the top-left corner, however large the page shows the canvas; `exact`
   // keeps the fraction.
   function canvasPosition(event, exact) {
@@ -187,8 +196,10 @@
         linkOpened: () => words.linkOpened(),
         notice: showNotice,
         isStopped,
+        inSession,
       });
-      undoFrameDrawn = QuillmarkUndo.connect(document.getElementById('history'), { program, pointer, said: words, isStopped });
+      undoFrameDrawn = QuillmarkUndo.connect(document.getElementById('history'),
+        { program, pointer, said: words, isStopped, inSession });
     },
     frameDrawn(scene) {
       drawnScene = scene;

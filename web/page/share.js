@@ -12,15 +12,6 @@ const QuillmarkShare = (function () {
   // address as it was when the reload began, before the page's last write of it on leaving.
   const LEFT_NOTE = 'quillmark-left';
 
-  // The tab's storage, where the browser allows it.
-  function inSession(act) {
-    try {
-      return act(sessionStorage);
-    } catch (refused) {
-      return null;
-    }
-  }
-
   function percentDecoded(text) {
     try {
       return decodeURIComponent(text);
@@ -36,13 +27,13 @@ const QuillmarkShare = (function () {
     return id !== '' && (document.getElementById(id) ?? document.getElementById(percentDecoded(id))) !== null;
   }
 
-  // connect(canvas, { program, clock, releaseInput, linkOpened, notice, isStopped }): program's
+  // connect(canvas, { program, clock, releaseInput, linkOpened, notice, isStopped, inSession }): program's
   // drawingLink() gives the fragment naming the drawing ('' for the start-up one), readLink(fragment)
   // reads one and gives what it could not use ('' when it can be opened), openLink(linkRead) shows
   // the drawing read (true) or the start-up one, redraw() asks for a frame; releaseInput() ends
   // every press the page gave it; linkOpened(), once a drawing was opened from a link;
-  // notice(sentence) shows a sentence about the link, or none for ''.
-  function connect(canvas, { program, clock, releaseInput, linkOpened, notice, isStopped }) {
+  // notice(sentence) shows a sentence about the link, or none for ''; inSession, the tab's storage.
+  function connect(canvas, { program, clock, releaseInput, linkOpened, notice, isStopped, inSession }) {
     const shareSaid = document.getElementById('share-said');
     const addressField = document.getElementById('share-address');
     // The fragment as the page last opened or wrote it. Another one in the address was typed or

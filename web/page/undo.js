@@ -9,15 +9,6 @@ const QuillmarkUndo = (function () {
   // Keys that change nothing by themselves: held, they hold back no change.
   const MODIFIERS = new Set(['Shift', 'Control', 'Alt', 'AltGraph', 'Meta', 'CapsLock']);
 
-  // The tab's storage, where the browser allows it.
-  function inSession(act) {
-    try {
-      return act(sessionStorage);
-    } catch (refused) {
-      return null;
-    }
-  }
-
   // Ctrl+Z with any layout: by the key's letter, or by its place where the layout has no Latin letters.
   function isZ(event) {
     return event.key.toLowerCase() === 'z' || (!/^[a-z]$/i.test(event.key) && event.code === 'KeyZ');
@@ -25,9 +16,10 @@ const QuillmarkUndo = (function () {
 
   // connect(group, { program, pointer, said, isStopped }): group holds the buttons (data-history
   // names each: undo, redo, start-again); program gives the drawing's link and opens links;
-  // pointer, the owner of the program's pointer; said, the words' undone() and redone(). Gives
+  // pointer, the owner of the program's pointer; said, the words' undone() and redone(); inSession,
+  // the tab's storage. Gives
   // frameDrawn(), for every frame.
-  function connect(group, { program, pointer, said, isStopped }) {
+  function connect(group, { program, pointer, said, isStopped, inSession }) {
     const button = (name) => group.querySelector(`[data-history=${name}]`);
     const [undoButton, redoButton, startButton] = ['undo', 'redo', 'start-again'].map(button);
     const history = QuillmarkHistory.create({
