@@ -4,8 +4,9 @@
 // Its own package list keeps it out of the browser tests' install.
 export default {
   // The page's own logic: the files with no DOM, which the Node tests load. The files that connect it
-  // to the page (program.js, mouse.js, touch.js, keys.js, controls.js, share.js, words.js, page.js)
-  // and the offline worker act only through the browser, and are the browser tests' to check.
+  // to the page (program.js, mouse.js, touch.js, keys.js, controls.js, share.js, words.js, listen.js,
+  // undo.js, kept_copy.js, full_screen.js, print.js, page.js) and the offline worker act only through
+  // the browser, and are the browser tests' to check.
   mutate: ['web/page/pointer.js', 'web/page/pinch.js', 'web/page/repeat.js', 'web/page/announcer.js',
     'web/page/address.js', 'web/page/log.js', 'web/page/sound.js', 'web/page/network.js',
     'web/page/history.js'],
