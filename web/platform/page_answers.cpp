@@ -99,12 +99,11 @@ std::vector<float> drawnWave() {
         values.push_back(drawn.y);
     };
     for (const Point2d& point : wave) add(point);
-    SelfCrossingScratch scratch;
-    forEachMarkerPoint(wave, scratch, [&](std::size_t step, std::size_t, const Point2d& crossing) {
-        add(crossing);
-        values.push_back(static_cast<float>(step));
+    for (const MarkerPoint& marker : markerPoints(wave)) {
+        add(marker.point);
+        values.push_back(static_cast<float>(marker.earlierSegment));
         ++values[1];
-    });
+    }
     return values;
 }
 
