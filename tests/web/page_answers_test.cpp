@@ -131,7 +131,7 @@ TEST_F(PageAnswersTest, DrawnCornersAndTheSceneAsThePageReadsThem) {
 }
 
 // The polyline is the start of every drawn wave segment, then the end of the last, each vertex to
-// the bit; the markers are the marker pass's vertices, each on the segment of its step.
+// the bit; the markers are the marker pass's vertices, each with its earlier segment's step.
 TEST_F(PageAnswersTest, TheDrawnWaveIsTheFramesWaveAndMarkerVertices) {
     for (const char* link : {"", "p=-0.3,0,-0.1,0.4,0.1,0.4,0.3,0&n=12&a=0.30000000000000016&s=512&z=2",
                              "p=-0.3,0,-0.3,0,0.1,0.4,0.3,0&n=7&a=0.3&z=2.15"}) {
@@ -156,13 +156,9 @@ TEST_F(PageAnswersTest, TheDrawnWaveIsTheFramesWaveAndMarkerVertices) {
             const float* marker = &drawn[2 + 2 * points + 3 * k];
             EXPECT_EQ(std::memcmp(marker, markers[k].data(), sizeof markers[k]), 0) << k;
             const float step = marker[2];
-            ASSERT_TRUE(step >= lastStep && step + 1 < points) << k;
+            // The earlier segment's: markerPoints' own tests check that it crosses there.
+            EXPECT_TRUE(step >= lastStep && step + 1 < points) << k;
             lastStep = step;
-            const std::array<float, 2> from = point(static_cast<std::size_t>(step));
-            const std::array<float, 2> to = point(static_cast<std::size_t>(step) + 1);
-            for (int axis : {0, 1}) {
-                EXPECT_TRUE(marker[axis] >= std::min(from[axis], to[axis]) && marker[axis] <= std::max(from[axis], to[axis])) << k;
-            }
         }
         EXPECT_EQ(markers.empty(), link[0] == '\0');
     }
