@@ -9,7 +9,7 @@ const QuillmarkWords = (function () {
   // frameDrawn(scene), after every frame, linkOpened(), when a drawing was opened from the address,
   // and undone() and redone(), when one was opened by Undo or Redo.
   function connect(description, news, { program, clock }) {
-    // The drawing of the last frame, by its link ('' for the start-up drawing), null before the first.
+    // The drawing described, by its link ('' for the start-up drawing), null before the first frame.
     let drawn = null;
     const announcer = QuillmarkAnnouncer.create({
       clock,
@@ -21,12 +21,14 @@ const QuillmarkWords = (function () {
     return {
       frameDrawn(scene) {
         const link = program.drawingLink();
-        if (link !== drawn) {
+        const held = scene.selectedPoint !== -1 || scene.zoomDragActive;
+        // Made again once a drag lets go, not at each of its frames: the words sample the wave and
+        // look for its crossings again, as much work as the frame's own.
+        if (link !== drawn && !held) {
           drawn = link;
           description.textContent = program.description();
         }
         // A change, or a press taken or let go, puts the announcement off.
-        const held = scene.selectedPoint !== -1 || scene.zoomDragActive;
         announcer.frameDrawn(link, [link, scene.selectedPoint, scene.zoomDragActive].join(), held);
       },
       linkOpened: announcer.linkOpened,
