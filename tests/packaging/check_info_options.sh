@@ -24,8 +24,10 @@ no_display --version >"$out/version" 2>"$out/err" || fail "--version exited with
 [ "$(cat "$out/version")" = "quillmark $version" ] || fail "--version printed '$(cat "$out/version")'"
 [ ! -s "$out/err" ] || fail "--version wrote to standard error"
 
-# Help that cannot be written is a failure, not a success.
-if no_display --help >/dev/full 2>/dev/null; then fail "--help into a full device exited 0"; fi
+# Help or words that cannot be written are a failure, not a success.
+for option in --help --describe; do
+  if no_display $option >/dev/full 2>/dev/null; then fail "$option into a full device exited 0"; fi
+done
 
 # An --open that cannot be used is named in one line and exits 2 before GLUT looks for a display.
 # Usage: refused NOTE ARGUMENTS...
