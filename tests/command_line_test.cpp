@@ -39,9 +39,6 @@ const Reading READINGS[] = {
      InfoOption::None, "", 12, {"-geometry", "+1+2", "--bogus", "-display", ":1"}},
     // An option in the address's place is neither the address nor an option.
     {"OpenThenHelp", {"--open", "--help"}, InfoOption::None, NEEDS_ADDRESS, std::nullopt, {}},
-    {"OpenThenShortHelpAndDisplay", {"--open", "-h", "-display", ":1"}, InfoOption::None, NEEDS_ADDRESS, std::nullopt,
-     {"-display", ":1"}},
-    {"OpenThenVersion", {"--open", "--version"}, InfoOption::None, NEEDS_ADDRESS, std::nullopt, {}},
     // Help is answered first, whatever follows it.
     {"HelpThenOpen", {"--help", "--open"}, InfoOption::Help, NEEDS_ADDRESS, std::nullopt, {}},
     {"HelpAfterOpensAddress", {"--open", "n=12", "--help"}, InfoOption::Help, "", 12, {}},
@@ -51,7 +48,6 @@ const Reading READINGS[] = {
     {"OpenLastWithNothingAfter", {"-geometry", "+0+0", "--open"}, InfoOption::None, NEEDS_ADDRESS, std::nullopt,
      {"-geometry", "+0+0"}},
     {"EmptyAddress", {"--open", ""}, InfoOption::None, NEEDS_ADDRESS, std::nullopt, {}},
-    {"EmptyAddressAfterEquals", {"--open="}, InfoOption::None, NEEDS_ADDRESS, std::nullopt, {}},
     // After '=' anything is the address, and the link reader refuses this one.
     {"EqualsFormTakesAnOptionAsTheAddress", {"--open=--help"}, InfoOption::None, "--open: '--help' is not",
      std::nullopt, {}},
@@ -121,14 +117,6 @@ TEST(SceneSetUp, TheWindowOpensWithTheLinksCornersOverTheStartUpDrawing) {
     }
     EXPECT_EQ(state.waveCount, 12);
     EXPECT_EQ(state.zoom, startDrawing().zoom);
-}
-
-TEST(SceneSetUp, WithoutOpenTheWindowOpensWithTheStartUpDrawing) {
-    SceneState state;
-    state.controlPoints = {{{1, 1}, {1, 1}, {1, 1}, {1, 1}}};
-    state.waveCount = 3;
-    setUpScene(read({"-geometry", "+0+0"}).line, state);
-    EXPECT_TRUE(sameDrawing(drawingOf(state), startDrawing()));
 }
 
 }  // namespace
